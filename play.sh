@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the game. On a desktop the 320 x 240 picture is
+# scaled to the display with sharp pixels.
+set -eu
+cd "$(dirname "$0")"
+bash scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target gp2x-rpg media
+cd build
+SDL12COMPAT_SCALE_METHOD=nearest exec ./gp2x-rpg

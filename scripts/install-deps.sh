@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game, its tools and its tests need, as
+# root or through sudo. Does nothing when everything is already there.
+set -eu
+packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
+if [ "${1:-}" = "--tests" ]; then
+    packages="$packages googletest libgtest-dev libbenchmark-dev clang xvfb xdotool imagemagick x11-utils valgrind"
+fi
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing:$missing"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing

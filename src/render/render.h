@@ -1,0 +1,42 @@
+// Presentation: images and blitting, bitmap text, the world view, panels and
+// menus, frame composition and the map's event dialogs.
+#ifndef RENDER_H
+#define RENDER_H
+
+#include <SDL.h>
+
+// Loads a PNG converted to the screen's format with the cyan colour key.
+// Returns null (and says why on stderr) when the file cannot be used.
+SDL_Surface* load_image(const char* filename);
+
+// Loads the nine images and fills the three clip tables.
+void load_images();
+
+// Blits `clip` of `source` (all of it when null) with its top-left at (x, y).
+void apply_surface(int x, int y, SDL_Surface* source, SDL_Surface* destination, SDL_Rect* clip);
+
+// The font glyph that shows the byte at `position` of `text`.
+int glyph_index(const char* text, int position);
+
+// Draws text on the screen, broken once after 52 characters at a space.
+void draw_text(int x, int y, const char* text, int align);
+
+// Paints the camera's view of the map, the characters and the overhead layer.
+void draw_world();
+
+void draw_status_panel();
+void draw_monster_panel();
+void draw_battle_window();
+void draw_save_menu();
+
+// Moves the camera, advances the animation while exploring, draws the frame.
+void draw_frame();
+
+// Keeps the player inside the camera's dead zone, within the map.
+void update_camera();
+
+// Characters' lines, the box and the repair station at the facing point,
+// with their confirm actions.
+void draw_event_dialogs();
+
+#endif

@@ -1,0 +1,6 @@
+// The world view.
+// Empty until its subsystem is written.
+#include "render/render.h"
+#include "shell/game_state.h"
+
+void draw_world() {}

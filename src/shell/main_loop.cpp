@@ -1,0 +1,68 @@
+// Start-up, the fixed-rate main loop and the hand-over to the launcher.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "render/render.h"
+#include "shell/game_state.h"
+#include "shell/shell.h"
+#include "shell/timer.h"
+#include "world/world.h"
+
+bool init_video()
+{
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
+        std::fprintf(stderr, "gp2x-rpg: cannot initialise SDL: %s\n", SDL_GetError());
+        return false;
+    }
+    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, SDL_FULLSCREEN);
+    if (screen == nullptr) {
+        std::fprintf(stderr, "gp2x-rpg: cannot open the 320x240 screen: %s\n", SDL_GetError());
+        return false;
+    }
+    // Without a joystick no button event arrives; the desktop keys still do.
+    SDL_JoystickOpen(0);
+    SDL_ShowCursor(SDL_DISABLE);
+    return true;
+}
+
+void init_game()
+{
+    std::srand((unsigned)std::time(nullptr));
+    load_images();
+    load_map();
+    init_monsters();
+    init_npcs();
+}
+
+int frame_sleep_ticks(int elapsed)
+{
+    if (elapsed < 0 || elapsed >= FRAME_TICKS)
+        return 0;
+    return FRAME_TICKS - elapsed;
+}
+
+void run_main_loop()
+{
+    Timer fps;
+    while (!quit_requested) {
+        fps.start();
+        run_frame();
+        SDL_Flip(screen);
+        int sleep = frame_sleep_ticks(fps.get_ticks());
+        if (sleep > 0)
+            SDL_Delay((Uint32)sleep);
+    }
+}
+
+int quit_to_launcher()
+{
+    SDL_FreeSurface(screen);
+    screen = nullptr;
+    if (chdir("/usr/gp2x") != 0) {
+        // Not on the console; execl below fails the same way and we return.
+    }
+    return execl("/usr/gp2x/gp2xmenu", "/usr/gp2x/gp2xmenu", (char*)nullptr);
+}

@@ -1,0 +1,35 @@
+// The world: the map layers and their file, exploration with its random
+// encounters, and the fixed tables of monsters and characters.
+#ifndef WORLD_H
+#define WORLD_H
+
+// Reads "Media/map.dat" into layers 0, 2, 3 and 4, then derives layer 1, the
+// collision grid and the box count. Called once at start-up.
+void load_map();
+
+// Rewrites the edge layer (1) from the ground layer (0).
+void build_edge_layer();
+
+// Rewrites collision_grid from layers 0, 2 and 3.
+void build_collision_grid();
+
+// Sets boxes_remaining to the number of boxes lying in layer 3.
+void count_boxes();
+
+// The world's step for one exploration frame: walk, face, animate, roll for
+// an encounter, push back out of blocked cells, move the characters.
+void update_exploration();
+
+// The characters' step, taken on every second exploration frame.
+void move_npcs();
+
+// Starts a battle against a randomly drawn monster.
+void start_encounter();
+
+// Fills the monster table.
+void init_monsters();
+
+// Fills the character table; draws seven random starting directions.
+void init_npcs();
+
+#endif

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: once in a plain build with warnings as
+# errors, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+cd "$(dirname "$0")"
+bash scripts/install-deps.sh --tests
+jobs=$(nproc)
+
+echo "== build with warnings as errors"
+cmake -S . -B build -DRPG_WERROR=ON >/dev/null
+cmake --build build -j"$jobs"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -DRPG_WERROR=ON -DRPG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-sanitize -j"$jobs"
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --output-on-failure -j"$jobs")
