@@ -37,7 +37,6 @@ const Rgb ROOF_DARK = { 128, 46, 38 };
 const Rgb ROOF_LIGHT = { 214, 108, 74 };
 const Rgb METAL = { 160, 176, 196 };
 const Rgb METAL_DARK = { 96, 110, 134 };
-const Rgb METAL_LIGHT = { 214, 226, 238 };
 
 int wrap(int v)
 {

@@ -1,0 +1,205 @@
+// How much of the 16 ms frame the game uses, with the real media and map:
+// an exploration frame over the busiest view, a battle frame, start-up, a
+// save and a load. Run from the build folder (it reads Media/ there); the
+// save slot is written in a scratch folder.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "render/render.h"
+#include "save/save.h"
+#include "shell/game_state.h"
+#include "shell/shell.h"
+#include "world/world.h"
+
+namespace {
+
+// The save slot is written here, not beside the real media.
+char scratch[] = "/tmp/bench-XXXXXX";
+
+// Works in the scratch folder while it lives.
+class InScratch {
+public:
+    InScratch()
+    {
+        if (getcwd(previous, sizeof previous) == nullptr || chdir(scratch) != 0)
+            std::abort();
+    }
+    ~InScratch()
+    {
+        if (chdir(previous) != 0)
+            std::abort();
+    }
+
+private:
+    char previous[4096];
+};
+
+SDL_Surface** const SHEETS[] = {
+    &charset, &font_image, &text_window, &tall_window, &tileset0, &tileset1, &tileset2, &tileset3, &tileset4};
+
+void free_images()
+{
+    for (SDL_Surface** sheet : SHEETS) {
+        SDL_FreeSurface(*sheet);
+        *sheet = nullptr;
+    }
+}
+
+// The camera position whose screen shows the most tiles of all layers.
+void find_busiest_view(int* best_x, int* best_y)
+{
+    int best = -1;
+    for (int cx = 0; cx + 16 < MAP_SIZE; cx++) {
+        for (int cy = 0; cy + 12 < MAP_SIZE; cy++) {
+            int tiles = 0;
+            for (int x = cx; x <= cx + 16; x++)
+                for (int y = cy; y <= cy + 12; y++)
+                    for (int layer = 0; layer < LAYER_COUNT; layer++)
+                        tiles += map_layers[layer][x][y] != TILE_EMPTY;
+            if (tiles > best) {
+                best = tiles;
+                *best_x = cx;
+                *best_y = cy;
+            }
+        }
+    }
+}
+
+// Puts the player in the middle of the busiest view, standing, exploring.
+void stand_in_busiest_view()
+{
+    int cx = 0, cy = 0;
+    find_busiest_view(&cx, &cy);
+    camera_x = cx * TILE_SIZE;
+    camera_y = cy * TILE_SIZE;
+    player_x = facing_x = camera_x + 160;
+    player_y = facing_y = camera_y + 120;
+    current_monster = -1;
+    menu_state = 0;
+    up_button = down_button = left_button = right_button = accept = start_button = 0;
+}
+
+void BM_ExplorationFrame(benchmark::State& state)
+{
+    stand_in_busiest_view();
+    for (auto _ : state) {
+        int x = player_x, y = player_y;
+        run_frame();
+        player_x = facing_x = x; // a push-back must not walk the player off the view
+        player_y = facing_y = y;
+        current_monster = -1; // nor an encounter end the exploring
+    }
+    state.counters["camera_x"] = camera_x;
+    state.counters["camera_y"] = camera_y;
+}
+
+void BM_BattleFrame(benchmark::State& state)
+{
+    stand_in_busiest_view();
+    current_monster = 7;
+    monster_hp = monster_max_hp[7];
+    for (auto _ : state) {
+        battle_state = 0;
+        std::snprintf(battle_message, sizeof battle_message, "%s",
+            "You defeated the Unironic raygun carrying luddite and gained 7 exp and 24 gold!");
+        message_chars = 79.0;
+        run_frame();
+    }
+    current_monster = -1;
+}
+
+void BM_StartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        free_images();
+        load_images();
+        load_map();
+    }
+}
+
+void BM_SaveGame(benchmark::State& state)
+{
+    InScratch here;
+    for (auto _ : state)
+        save_game();
+}
+
+void BM_LoadGame(benchmark::State& state)
+{
+    InScratch here;
+    save_game();
+    for (auto _ : state)
+        load_game();
+}
+
+BENCHMARK(BM_ExplorationFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BattleFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveGame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadGame)->Unit(benchmark::kMillisecond);
+
+// The console report, with each result also as a share of the 16 ms frame.
+class FrameShareReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            double ms = run.GetAdjustedRealTime() * to_ms(run.time_unit);
+            std::printf("  %-22s %10.4f ms = %6.2f%% of the %d ms frame\n", run.benchmark_name().c_str(), ms,
+                100.0 * ms / FRAME_TICKS, FRAME_TICKS);
+        }
+    }
+
+private:
+    static double to_ms(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond: return 1e-6;
+        case benchmark::kMicrosecond: return 1e-3;
+        case benchmark::kMillisecond: return 1.0;
+        default: return 1000.0;
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0
+        || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, SDL_FULLSCREEN)) == nullptr) {
+        std::fprintf(stderr, "bench: cannot open the screen: %s\n", SDL_GetError());
+        return 1;
+    }
+    std::srand(1);
+    load_images();
+    load_map();
+    init_monsters();
+    init_npcs();
+    if (tileset0 == nullptr || boxes_remaining == 0) {
+        std::fprintf(stderr, "bench: run me from the build folder, beside Media/\n");
+        return 1;
+    }
+    if (mkdtemp(scratch) == nullptr)
+        return 1;
+
+    if (argc > 1 && std::strcmp(argv[1], "--busiest") == 0) {
+        stand_in_busiest_view();
+        std::printf("%d %d\n", player_x, player_y);
+        return 0;
+    }
+
+    benchmark::Initialize(&argc, argv);
+    FrameShareReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    std::string command = std::string("rm -rf ") + scratch;
+    return std::system(command.c_str()) == 0 ? 0 : 1;
+}

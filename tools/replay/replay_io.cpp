@@ -1,0 +1,152 @@
+// What the replay player and the autoplayer share.
+#include "replay_io.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "render/render.h"
+#include "shell/game_state.h"
+#include "world/world.h"
+
+bool read_replay(const char* path, Replay* replay)
+{
+    std::ifstream in(path);
+    if (!in) {
+        std::fprintf(stderr, "replay: cannot open %s\n", path);
+        return false;
+    }
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        number++;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream words(line);
+        std::string first;
+        words >> first;
+        bool ok = true;
+        if (first == "seed") {
+            ok = static_cast<bool>(words >> replay->seed);
+        } else if (first == "place") {
+            ok = static_cast<bool>(words >> replay->place_x >> replay->place_y);
+            replay->placed = ok;
+        } else if (first == "end") {
+            ok = static_cast<bool>(words >> replay->end);
+        } else {
+            ButtonEvent e;
+            std::string action;
+            char* rest = nullptr;
+            long frame = std::strtol(first.c_str(), &rest, 10);
+            e.frame = (int)frame;
+            ok = *rest == '\0' && frame >= 0 && frame < INT_MAX && static_cast<bool>(words >> e.button >> action)
+                && (action == "down" || action == "up") && e.button >= 0 && e.button < 256;
+            e.pressed = action == "down";
+            if (ok)
+                replay->events.push_back(e);
+        }
+        if (!ok) {
+            std::fprintf(stderr, "replay: %s:%d: cannot read \"%s\"\n", path, number, line.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+void write_replay(std::FILE* out, const Replay& replay)
+{
+    std::fprintf(out, "seed %u\n", replay.seed);
+    if (replay.placed)
+        std::fprintf(out, "place %d %d\n", replay.place_x, replay.place_y);
+    for (const ButtonEvent& e : replay.events)
+        std::fprintf(out, "%d %d %s\n", e.frame, e.button, e.pressed ? "down" : "up");
+    std::fprintf(out, "end %d\n", replay.end);
+}
+
+void start_game(const Replay& replay)
+{
+    std::srand(replay.seed);
+    load_images();
+    load_map();
+    init_monsters();
+    init_npcs();
+    if (replay.placed) {
+        player_x = facing_x = replay.place_x;
+        player_y = facing_y = replay.place_y;
+        camera_x = player_x - SCREEN_WIDTH / 2;
+        camera_y = player_y - SCREEN_HEIGHT / 2;
+    }
+}
+
+void push_button_event(int button, bool pressed)
+{
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    event.jbutton.which = 0;
+    event.jbutton.button = (Uint8)button;
+    event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
+    SDL_PushEvent(&event);
+}
+
+void push_events_of_frame(const Replay& replay, int frame, size_t* next)
+{
+    for (; *next < replay.events.size() && replay.events[*next].frame <= frame; ++*next)
+        push_button_event(replay.events[*next].button, replay.events[*next].pressed);
+}
+
+void print_summary(int frames)
+{
+    std::printf("frames %d\n", frames);
+    std::printf("level %d exp %d hp %d mp %d gold %d\n", level, exp, player_hp, player_mp, gold);
+    std::printf("player %d %d frame %d phase %.6g\n", player_x, player_y, player_frame, anim_phase);
+    std::printf("camera %d %d facing %d %d\n", camera_x, camera_y, facing_x, facing_y);
+    std::printf("battle monster %d hp %d state %d escape %d message \"%s\"\n", current_monster, monster_hp,
+        battle_state, escape_pending, battle_message);
+    std::printf("boxes collected %d remaining %d\n", boxes_collected, boxes_remaining);
+    std::printf("menu %d quit %d\n", menu_state, quit_requested ? 1 : 0);
+    for (int i = 0; i < NPC_COUNT; i++)
+        std::printf("npc %d at %d %d direction %d\n", i, npc_x[i], npc_y[i], npc_direction[i]);
+}
+
+bool open_screen(bool window)
+{
+    if (!window)
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0
+        || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0)) == nullptr) {
+        std::fprintf(stderr, "replay: cannot open the screen: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_JoystickOpen(0);
+    return true;
+}
+
+std::string enter_scratch_folder(const char* media)
+{
+    char real[4096];
+    if (realpath(media, real) == nullptr) {
+        std::fprintf(stderr, "replay: no media folder %s\n", media);
+        std::exit(2);
+    }
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp != nullptr ? tmp : "/tmp") + "/replay-XXXXXX";
+    std::vector<char> folder(pattern.begin(), pattern.end());
+    folder.push_back('\0');
+    if (mkdtemp(folder.data()) == nullptr || chdir(folder.data()) != 0 || symlink(real, "Media") != 0) {
+        std::fprintf(stderr, "replay: cannot prepare a scratch folder\n");
+        std::exit(2);
+    }
+    return folder.data();
+}
+
+void leave_scratch_folder(const std::string& folder)
+{
+    std::string command = "rm -rf '" + folder + "'";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "replay: cannot remove %s\n", folder.c_str());
+}

@@ -1,0 +1,52 @@
+// What the replay player and the autoplayer share: the replay file, the
+// game's start-up with a fixed seed, button events pushed into SDL's queue,
+// the end-of-game summary and the scratch folder a replay runs in.
+#ifndef REPLAY_IO_H
+#define REPLAY_IO_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+struct ButtonEvent {
+    int frame;
+    int button;
+    bool pressed;
+};
+
+// "seed N", an optional "place X Y", the button events in frame order and
+// "end FRAMES".
+struct Replay {
+    unsigned seed = 1;
+    int end = 0;
+    bool placed = false;
+    int place_x = 0, place_y = 0;
+    std::vector<ButtonEvent> events;
+};
+
+bool read_replay(const char* path, Replay* replay);
+void write_replay(std::FILE* out, const Replay& replay);
+
+// The game's start-up with `seed` in place of the clock, and the player put
+// at the replay's place, if it has one.
+void start_game(const Replay& replay);
+
+// Pushes a joystick button event, as the console would send it.
+void push_button_event(int button, bool pressed);
+
+// Pushes the replay's events of `frame` (and any earlier ones not yet sent);
+// `next` is the index of the first event not yet sent.
+void push_events_of_frame(const Replay& replay, int frame, size_t* next);
+
+// Statistics, position, camera, battle, boxes, menu and characters.
+void print_summary(int frames);
+
+// Opens the screen: headless on SDL's dummy driver, or in a window.
+bool open_screen(bool window);
+
+// Enters a new scratch folder whose Media/ links to `media`, so a replay that
+// saves never writes beside the real media; returns the folder.
+std::string enter_scratch_folder(const char* media);
+void leave_scratch_folder(const std::string& folder);
+
+#endif
