@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a plain build with warnings as
-# errors, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
-set -eu
+# errors, then again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and last fuzzes the map and save readers for a minute each.
+set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/install-deps.sh --tests
 jobs=$(nproc)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 
 echo "== build with warnings as errors"
 cmake -S . -B build -DRPG_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
-(cd build && ctest --output-on-failure -j"$jobs")
+(cd build && ctest --output-on-failure -j"$jobs") | tee -a "$log"
 
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DRPG_WERROR=ON -DRPG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --output-on-failure -j"$jobs")
+    ctest --output-on-failure -j"$jobs") | tee -a "$log"
+
+echo "== fuzz the map reader and the save loader (FUZZ_SECONDS each, default 60)"
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+# Both ctest runs passed to get here; their count, as one closing line.
+passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } END { print n + 0 }' "$log")
+echo "tests: $passed passed, 0 failed"

@@ -1,7 +1,16 @@
 # The real game in a real X server: it starts, takes keys, and leaves with
-# status 0 on Escape after trying to start the console's launcher.
+# status 0 on Escape after trying to start the console's launcher. Without a
+# usable video driver it says so and leaves with status 1.
 set -u
 . "$(dirname "$0")/lib/xvfb.sh"
+
+message=$(cd "$E2E_DIR" && SDL_VIDEODRIVER=no-such-driver "$E2E_GAME" 2>&1)
+status=$?
+[ "$status" -eq 1 ] || e2e_fail "without video the game left with status $status"
+case "$message" in
+    "gp2x-rpg: cannot initialise SDL: "*) ;;
+    *) e2e_fail "without video the game said: $message" ;;
+esac
 
 e2e_start_x
 e2e_start_game

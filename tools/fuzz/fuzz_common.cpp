@@ -1,6 +1,7 @@
 // Shared by the fuzz targets.
 #include "fuzz_common.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -31,7 +32,7 @@ void fuzz_setup()
         std::abort();
     }
     char folder[] = "/tmp/fuzz-XXXXXX";
-    if (mkdtemp(folder) == nullptr || chdir(folder) != 0) {
+    if (mkdtemp(folder) == nullptr || chdir(folder) != 0 || mkdir("Media", 0755) != 0) {
         std::fprintf(stderr, "fuzz: no scratch folder\n");
         std::abort();
     }

@@ -22,7 +22,7 @@ e2e_fail() {
 # Starts Xvfb on a display nobody uses and exports DISPLAY.
 e2e_start_x() {
     while [ -e "/tmp/.X${E2E_DISPLAY_NUMBER}-lock" ]; do E2E_DISPLAY_NUMBER=$((E2E_DISPLAY_NUMBER + 1)); done
-    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 320x240x24 -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$E2E_DISPLAY_NUMBER"
     for _ in $(seq 50); do
