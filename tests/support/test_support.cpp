@@ -1,58 +1,48 @@
 // Helpers shared by the tests.
 #include "support/test_support.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
-#include "shell/game_state.h"
-#include "shell/shell.h"
+namespace
+{
 
 // Every game variable a test may change, surfaces and clip tables aside.
-#define GAME_VARIABLES(X)                                                                          \
-    X(player_x) X(player_y) X(player_hp) X(player_mp) X(gold) X(exp) X(level) X(boxes_collected)   \
-    X(player_frame) X(anim_phase) X(camera_x) X(camera_y) X(facing_x) X(facing_y)                   \
-    X(current_monster) X(monster_hp) X(battle_state) X(battle_message) X(message_chars)            \
-    X(battle_amount) X(escape_pending) X(monster_name) X(monster_max_hp) X(monster_attack)          \
-    X(monster_exp) X(monster_gold) X(npc_x) X(npc_y) X(npc_sprite) X(npc_direction) X(npc_text)      \
-    X(npc_step_counter) X(map_layers) X(collision_grid) X(boxes_remaining) X(start_button)         \
-    X(accept) X(up_button) X(down_button) X(left_button) X(right_button) X(quit_requested)         \
-    X(menu_state) X(text_buffer)
-
-namespace {
-
-struct Saved {
-    void* where;
-    std::vector<unsigned char> bytes;
-};
-
-std::vector<Saved>& initial_state()
-{
-    static std::vector<Saved> saved;
-    if (saved.empty()) {
-#define SAVE_VARIABLE(v)                                                                           \
-    saved.push_back({(void*)&v, std::vector<unsigned char>((unsigned char*)&v, (unsigned char*)&v + sizeof(v))});
-        GAME_VARIABLES(SAVE_VARIABLE)
-#undef SAVE_VARIABLE
-    }
-    return saved;
-}
+#define VARIABLE(v) std::make_pair((unsigned char*)&v, sizeof(v))
+const std::pair<unsigned char*, size_t> VARIABLES[] = { VARIABLE(player_x), VARIABLE(player_y),
+    VARIABLE(player_hp), VARIABLE(player_mp), VARIABLE(gold), VARIABLE(exp), VARIABLE(level),
+    VARIABLE(boxes_collected), VARIABLE(player_frame), VARIABLE(anim_phase), VARIABLE(camera_x),
+    VARIABLE(camera_y), VARIABLE(facing_x), VARIABLE(facing_y), VARIABLE(current_monster),
+    VARIABLE(monster_hp), VARIABLE(battle_state), VARIABLE(battle_message), VARIABLE(message_chars),
+    VARIABLE(battle_amount), VARIABLE(escape_pending), VARIABLE(monster_name), VARIABLE(monster_max_hp),
+    VARIABLE(monster_attack), VARIABLE(monster_exp), VARIABLE(monster_gold), VARIABLE(npc_x), VARIABLE(npc_y),
+    VARIABLE(npc_sprite), VARIABLE(npc_direction), VARIABLE(npc_text), VARIABLE(npc_step_counter),
+    VARIABLE(map_layers), VARIABLE(collision_grid), VARIABLE(boxes_remaining), VARIABLE(start_button),
+    VARIABLE(accept), VARIABLE(up_button), VARIABLE(down_button), VARIABLE(left_button),
+    VARIABLE(right_button), VARIABLE(quit_requested), VARIABLE(menu_state), VARIABLE(text_buffer) };
+#undef VARIABLE
 
 // Taken before main runs, while every variable still holds its initial value.
-const bool captured = (initial_state(), true);
+const std::vector<std::vector<unsigned char>> initial_values = [] {
+    std::vector<std::vector<unsigned char>> values;
+    for (const auto& v : VARIABLES)
+        values.emplace_back(v.first, v.first + v.second);
+    return values;
+}();
+
+void push(SDL_Event& event)
+{
+    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+}
 
 } // namespace
 
 void reset_game_state()
 {
-    (void)captured;
-    for (const Saved& s : initial_state())
-        std::memcpy(s.where, s.bytes.data(), s.bytes.size());
+    for (size_t i = 0; i < initial_values.size(); i++)
+        std::memcpy(VARIABLES[i].first, initial_values[i].data(), VARIABLES[i].second);
 }
 
 void open_test_screen()
@@ -70,55 +60,99 @@ void open_test_screen()
 void fill_clip_tables()
 {
     for (int i = 0; i < SPRITE_FRAME_COUNT; i++)
-        sprite_clips[i] = SDL_Rect{(Sint16)(20 * (i % 8)), (Sint16)(40 * (i / 8)), 20, 40};
+        sprite_clips[i] = SDL_Rect { (Sint16)(20 * (i % 8)), (Sint16)(40 * (i / 8)), 20, 40 };
     for (int i = 0; i < GLYPH_COUNT; i++)
-        font_clips[i] = SDL_Rect{(Sint16)(6 * i), 0, 6, 10};
+        font_clips[i] = SDL_Rect { (Sint16)(6 * i), 0, 6, 10 };
     for (int i = 0; i < TILES_PER_SHEET; i++)
-        tile_clips[i] = SDL_Rect{(Sint16)(20 * i), 0, 20, 20};
+        tile_clips[i] = SDL_Rect { (Sint16)(20 * i), 0, 20, 20 };
 }
 
 void push_button(int button, bool pressed)
 {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-    event.jbutton.type = event.type;
-    event.jbutton.which = 0;
+    SDL_Event event {};
+    event.type = event.jbutton.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
     event.jbutton.button = (Uint8)button;
     event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+    push(event);
 }
 
 void push_key(SDLKey key, bool pressed)
 {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
+    SDL_Event event {};
+    event.type = event.key.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
     event.key.state = pressed ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = key;
-    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+    push(event);
 }
 
 void push_quit()
 {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
+    SDL_Event event {};
     event.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+    push(event);
 }
 
 void drain_events()
 {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-    }
+    while (SDL_PollEvent(&event)) { }
 }
 
 void run_frames(int frames)
 {
     for (int i = 0; i < frames; i++)
         run_frame();
+}
+
+void tap(int button)
+{
+    push_button(button, true);
+    run_frame();
+    push_button(button, false);
+}
+
+void frame(std::initializer_list<int> events)
+{
+    for (int e : events)
+        push_button(e < 0 ? ~e : e, e >= 0);
+    run_frame();
+}
+
+void fill_map(int ground)
+{
+    for (int layer = 0; layer < LAYER_COUNT; layer++)
+        for (int x = 0; x < MAP_SIZE; x++)
+            for (int y = 0; y < MAP_SIZE; y++)
+                map_layers[layer][x][y] = layer == LAYER_GROUND ? ground : TILE_EMPTY;
+    build_collision_grid();
+}
+
+Ints seeded_draws(unsigned seed, int count)
+{
+    std::srand(seed);
+    Ints draws;
+    for (int i = 0; i < count; i++)
+        draws.push_back(std::rand());
+    std::srand(seed);
+    return draws;
+}
+
+unsigned seed_where(const std::function<bool(int)>& wanted)
+{
+    for (unsigned seed = 1;; seed++) {
+        std::srand(seed);
+        if (wanted(std::rand())) {
+            std::srand(seed);
+            return seed;
+        }
+    }
+}
+
+std::string stderr_of(const std::function<void()>& run)
+{
+    testing::internal::CaptureStderr();
+    run();
+    return testing::internal::GetCapturedStderr();
 }
 
 ScratchDir::ScratchDir()
@@ -146,8 +180,6 @@ ScratchDir::~ScratchDir()
         ADD_FAILURE() << "cannot remove " << dir;
 }
 
-std::string build_dir() { return RPG_BUILD_DIR; }
-
 void write_file(const std::string& path, const std::string& content)
 {
     std::ofstream out(path, std::ios::binary);
@@ -163,7 +195,10 @@ std::string read_file(const std::string& path)
     return all.str();
 }
 
-bool file_exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool file_exists(const std::string& path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
 
 SDL_Surface* make_surface(int w, int h, Uint8 r, Uint8 g, Uint8 b)
 {
@@ -179,9 +214,4 @@ Uint16 pixel16(SDL_Surface* surface, int x, int y)
     Uint16 value = ((Uint16*)((Uint8*)surface->pixels + y * surface->pitch))[x];
     SDL_UnlockSurface(surface);
     return value;
-}
-
-void pixel_rgb(SDL_Surface* surface, int x, int y, Uint8* r, Uint8* g, Uint8* b)
-{
-    SDL_GetRGB(pixel16(surface, x, y), surface->format, r, g, b);
 }
