@@ -57,6 +57,51 @@ void load_images()
     }
 }
 
+// Every frame covers the screen with ground tiles; a keyed blit tests each
+// pixel against the key, a plain one copies whole rows. The unkeyed copy of
+// tileset0 and its solid tiles are made once, for the tileset0 in use.
+static SDL_Surface* ground_unkeyed = nullptr;
+static SDL_Surface* ground_unkeyed_source = nullptr;
+static bool ground_tile_solid[TILES_PER_SHEET];
+
+static void prepare_unkeyed_ground()
+{
+    SDL_FreeSurface(ground_unkeyed);
+    ground_unkeyed = nullptr;
+    ground_unkeyed_source = tileset0;
+    for (bool& solid : ground_tile_solid)
+        solid = false;
+    if (tileset0 == nullptr || (tileset0->flags & SDL_SRCCOLORKEY) == 0 || tileset0->format->BytesPerPixel != 2
+        || tileset0->w < TILE_SIZE * TILES_PER_SHEET || tileset0->h < TILE_SIZE)
+        return;
+    ground_unkeyed = SDL_ConvertSurface(tileset0, tileset0->format, SDL_SWSURFACE);
+    if (ground_unkeyed == nullptr)
+        return;
+    SDL_SetColorKey(ground_unkeyed, 0, 0);
+
+    const Uint32 key = tileset0->format->colorkey;
+    SDL_LockSurface(tileset0);
+    for (int tile = 0; tile < TILES_PER_SHEET; tile++) {
+        bool solid = true;
+        for (int y = 0; y < TILE_SIZE && solid; y++) {
+            const Uint16* row = (const Uint16*)((const Uint8*)tileset0->pixels + y * tileset0->pitch);
+            for (int x = TILE_SIZE * tile; x < TILE_SIZE * (tile + 1) && solid; x++)
+                solid = row[x] != key;
+        }
+        ground_tile_solid[tile] = solid;
+    }
+    SDL_UnlockSurface(tileset0);
+}
+
+SDL_Surface* ground_sheet(int tile)
+{
+    if (ground_unkeyed_source != tileset0)
+        prepare_unkeyed_ground();
+    if (ground_unkeyed != nullptr && tile >= 0 && tile < TILES_PER_SHEET && ground_tile_solid[tile])
+        return ground_unkeyed;
+    return tileset0;
+}
+
 void apply_surface(int x, int y, SDL_Surface* source, SDL_Surface* destination, SDL_Rect* clip)
 {
     if (source == nullptr || destination == nullptr)

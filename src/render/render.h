@@ -12,6 +12,11 @@ SDL_Surface* load_image(const char* filename);
 // Loads the nine images and fills the three clip tables.
 void load_images();
 
+// The sheet to draw ground tile `tile` from: tileset0, or for a tile without
+// a single key pixel the same picture without the key, which copies faster
+// and looks the same.
+SDL_Surface* ground_sheet(int tile);
+
 // Blits `clip` of `source` (all of it when null) with its top-left at (x, y).
 void apply_surface(int x, int y, SDL_Surface* source, SDL_Surface* destination, SDL_Rect* clip);
 

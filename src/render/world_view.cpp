@@ -74,8 +74,9 @@ void draw_world()
         for (int j = first_row; j <= last_row; j++) {
             const int y = TILE_SIZE * j - camera_y;
             // Empty ground, and ground no sheet has a tile for, animates.
-            SDL_Rect* ground = tile_clip(map_layers[LAYER_GROUND][i][j]);
-            apply_surface(x, y, tileset0, screen, ground != nullptr ? ground : &tile_clips[step]);
+            const int value = map_layers[LAYER_GROUND][i][j];
+            const int tile = tile_clip(value) != nullptr ? value : step;
+            apply_surface(x, y, ground_sheet(tile), screen, &tile_clips[tile]);
             for (int layer = LAYER_EDGE; layer < LAYER_OVERHEAD; layer++) {
                 SDL_Rect* clip = tile_clip(map_layers[layer][i][j]);
                 if (clip != nullptr)
