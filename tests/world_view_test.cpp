@@ -255,4 +255,27 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
     EXPECT_EQ(anim_phase, 0.0);
 }
 
+TEST_F(WorldView, GroundTilesWithoutKeyPixelsLookTheSameAndFollowTheSheet)
+{
+    // Tile 3 gets one key pixel; tile 4 stays solid.
+    SDL_Rect hole = { 3 * TILE_SIZE + 5, 7, 1, 1 };
+    SDL_FillRect(tileset0, &hole, SDL_MapRGB(screen->format, 0, 255, 255));
+    fill_map(3);
+    map_layers[LAYER_GROUND][0][0] = 4;
+    const Uint16 before = SDL_MapRGB(screen->format, 200, 0, 0);
+    SDL_FillRect(screen, nullptr, before);
+    draw_world();
+    EXPECT_EQ(ground_sheet(3), tileset0);
+    EXPECT_NE(ground_sheet(4), tileset0);
+    EXPECT_EQ(at(25, 7), before) << "the key pixel shows what was there";
+    EXPECT_EQ(at(26, 7), tile_colour(0, 3));
+    EXPECT_EQ(at(5, 7), tile_colour(0, 4));
+
+    // A sheet changed after the copy was made is drawn as it is now.
+    SDL_Rect tile4 = { 4 * TILE_SIZE, 0, TILE_SIZE, TILE_SIZE };
+    SDL_FillRect(tileset0, &tile4, tile_colour(1, 9));
+    draw_world();
+    EXPECT_EQ(at(5, 7), tile_colour(1, 9));
+}
+
 } // namespace

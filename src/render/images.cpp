@@ -1,6 +1,7 @@
 // Images and surfaces: the nine PNG sheets converted to the screen's format
 // with the cyan key, the clip tables that cut them, and the one blit.
 #include <cstdio>
+#include <cstring>
 
 #include <SDL_image.h>
 
@@ -58,45 +59,61 @@ void load_images()
 }
 
 // Every frame covers the screen with ground tiles; a keyed blit tests each
-// pixel against the key, a plain one copies whole rows. The unkeyed copy of
-// tileset0 and its solid tiles are made once, for the tileset0 in use.
+// pixel against the key, a plain one copies whole rows. Tiles of tileset0
+// without a single key pixel look the same either way, so they are drawn
+// from a copy of the sheet without the key.
 static SDL_Surface* ground_unkeyed = nullptr;
-static SDL_Surface* ground_unkeyed_source = nullptr;
+static Uint32 ground_unkeyed_key = 0;
 static bool ground_tile_solid[TILES_PER_SHEET];
 
-static void prepare_unkeyed_ground()
+static bool usable_ground_sheet(const SDL_Surface* sheet)
 {
-    SDL_FreeSurface(ground_unkeyed);
-    ground_unkeyed = nullptr;
-    ground_unkeyed_source = tileset0;
-    for (bool& solid : ground_tile_solid)
-        solid = false;
-    if (tileset0 == nullptr || (tileset0->flags & SDL_SRCCOLORKEY) == 0 || tileset0->format->BytesPerPixel != 2
-        || tileset0->w < TILE_SIZE * TILES_PER_SHEET || tileset0->h < TILE_SIZE)
+    return sheet != nullptr && (sheet->flags & SDL_SRCCOLORKEY) != 0 && sheet->format->BytesPerPixel == 2
+        && sheet->w >= TILE_SIZE * TILES_PER_SHEET && sheet->h >= TILE_SIZE;
+}
+
+// True while the copy still shows what tileset0 shows, with the same key.
+static bool ground_copy_current()
+{
+    if (ground_unkeyed == nullptr || ground_unkeyed->w != tileset0->w || ground_unkeyed->h != tileset0->h
+        || ground_unkeyed_key != tileset0->format->colorkey)
+        return false;
+    for (int y = 0; y < tileset0->h; y++)
+        if (std::memcmp((const Uint8*)tileset0->pixels + y * tileset0->pitch,
+                (const Uint8*)ground_unkeyed->pixels + y * ground_unkeyed->pitch, (size_t)tileset0->w * 2)
+            != 0)
+            return false;
+    return true;
+}
+
+void update_ground_sheet()
+{
+    if (!usable_ground_sheet(tileset0)) {
+        SDL_FreeSurface(ground_unkeyed);
+        ground_unkeyed = nullptr;
         return;
+    }
+    if (ground_copy_current())
+        return;
+    SDL_FreeSurface(ground_unkeyed);
     ground_unkeyed = SDL_ConvertSurface(tileset0, tileset0->format, SDL_SWSURFACE);
     if (ground_unkeyed == nullptr)
         return;
     SDL_SetColorKey(ground_unkeyed, 0, 0);
-
-    const Uint32 key = tileset0->format->colorkey;
-    SDL_LockSurface(tileset0);
+    ground_unkeyed_key = tileset0->format->colorkey;
     for (int tile = 0; tile < TILES_PER_SHEET; tile++) {
         bool solid = true;
         for (int y = 0; y < TILE_SIZE && solid; y++) {
             const Uint16* row = (const Uint16*)((const Uint8*)tileset0->pixels + y * tileset0->pitch);
             for (int x = TILE_SIZE * tile; x < TILE_SIZE * (tile + 1) && solid; x++)
-                solid = row[x] != key;
+                solid = row[x] != ground_unkeyed_key;
         }
         ground_tile_solid[tile] = solid;
     }
-    SDL_UnlockSurface(tileset0);
 }
 
 SDL_Surface* ground_sheet(int tile)
 {
-    if (ground_unkeyed_source != tileset0)
-        prepare_unkeyed_ground();
     if (ground_unkeyed != nullptr && tile >= 0 && tile < TILES_PER_SHEET && ground_tile_solid[tile])
         return ground_unkeyed;
     return tileset0;

@@ -12,9 +12,12 @@ SDL_Surface* load_image(const char* filename);
 // Loads the nine images and fills the three clip tables.
 void load_images();
 
+// Keeps an unkeyed copy of tileset0 and notes its tiles without a key pixel;
+// draw_world calls it once a frame, so a changed sheet is followed.
+void update_ground_sheet();
+
 // The sheet to draw ground tile `tile` from: tileset0, or for a tile without
-// a single key pixel the same picture without the key, which copies faster
-// and looks the same.
+// a single key pixel its unkeyed copy, which blits faster and looks the same.
 SDL_Surface* ground_sheet(int tile);
 
 // Blits `clip` of `source` (all of it when null) with its top-left at (x, y).

@@ -11,7 +11,17 @@ shot="$E2E_BUILD/e2e_play_through.png"
 # Lines 7 and 8 of the save hold the player's position.
 position() { sed -n '7p;8p' "$save" | tr '\n' ' '; }
 
+# The save's modification time, to see when the game has written it again.
+stamp() { stat -c %y "$save" 2>/dev/null; }
+
+# Waits up to five seconds for the game to write the save after `before`.
 check_save() {
+    local before=$2
+    for _ in $(seq 50); do
+        [ -f "$save" ] && [ "$(stamp)" != "$before" ] && break
+        sleep 0.1
+    done
+    sleep 0.2
     [ -f "$save" ] || e2e_fail "$1: no gamesave.dat"
     local lines empty
     lines=$(grep -c . "$save")
@@ -28,7 +38,7 @@ play() {
 
     e2e_tap Return
     e2e_tap space
-    check_save "the first save"
+    check_save "the first save" ""
     first=$(position)
     [ "$first" = "1541 2909 " ] || e2e_fail "the first save holds the position $first"
 
@@ -37,9 +47,10 @@ play() {
     e2e_hold Left 6
     sleep 0.3
     [ "$(position)" = "$first" ] || e2e_fail "walking changed the save"
+    before=$(stamp)
     e2e_tap Return
     e2e_tap space
-    check_save "the save after walking"
+    check_save "the save after walking" "$before"
     walked=$(position)
     if [ "$walked" = "$first" ]; then
         echo "a monster was met on the way; playing again" >&2
@@ -51,12 +62,13 @@ play() {
     esac
 
     cp "$E2E_DIR/first.dat" "$save"
+    before=$(stamp)
     e2e_tap Return
     e2e_tap Down
     e2e_tap space
     e2e_tap Return
     e2e_tap space
-    check_save "the save after loading"
+    check_save "the save after loading" "$before"
     [ "$(position)" = "$first" ] || e2e_fail "after loading the first save the player is at $(position)"
 
     e2e_tap Return

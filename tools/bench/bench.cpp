@@ -146,6 +146,8 @@ BENCHMARK(BM_LoadGame)->Unit(benchmark::kMillisecond);
 // The console report, with each result also as a share of the 16 ms frame.
 class FrameShareReporter : public benchmark::ConsoleReporter {
 public:
+    FrameShareReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
