@@ -143,17 +143,24 @@ void toward(std::map<int, bool>& want, int from, int to, int less, int more)
         want[more] = true;
 }
 
+// Fights out a monster met on the way, if there is one; true when it did.
+bool fought_on_the_way()
+{
+    if (!in_battle())
+        return false;
+    fight();
+    if (dead())
+        fail("died on the way");
+    return true;
+}
+
 void go_to(int tx, int ty)
 {
     if (!walkable(tx, ty))
         fail("cell " + std::to_string(tx) + " " + std::to_string(ty) + " cannot be walked on");
     while (cell_x() != tx || cell_y() != ty || player_x != middle_x(tx) || player_y != middle_y(ty)) {
-        if (in_battle()) {
-            fight();
-            if (dead())
-                fail("died on the way");
+        if (fought_on_the_way())
             continue;
-        }
         std::map<int, bool> want;
         int nx, ny;
         if (cell_x() == tx && cell_y() == ty) {
@@ -232,12 +239,8 @@ bool facing_npc(int n)
 void talk(int n)
 {
     while (!facing_npc(n)) {
-        if (in_battle()) {
-            fight();
-            if (dead())
-                fail("died on the way");
+        if (fought_on_the_way())
             continue;
-        }
         std::map<int, bool> want;
         int tx = npc_x[n] / TILE_SIZE, ty = npc_y[n] / TILE_SIZE, nx, ny;
         bool near = std::abs(tx - cell_x()) + std::abs(ty - cell_y()) <= 1;
