@@ -28,9 +28,11 @@ bool init_video()
     return true;
 }
 
-void init_game()
+void init_game() { init_game_seeded((unsigned)std::time(nullptr)); }
+
+void init_game_seeded(unsigned seed)
 {
-    std::srand((unsigned)std::time(nullptr));
+    std::srand(seed);
     load_images();
     load_map();
     init_monsters();

@@ -10,6 +10,10 @@ bool init_video();
 // Seeds the random generator once, loads the images, the map and the tables.
 void init_game();
 
+// The same start-up with a chosen seed in place of the clock, for replays,
+// tools and benchmarks that must play the same game every time.
+void init_game_seeded(unsigned seed);
+
 // Runs passes of start, run_frame, flip and sleep until quit_requested.
 void run_main_loop();
 

@@ -180,11 +180,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench: cannot open the screen: %s\n", SDL_GetError());
         return 1;
     }
-    std::srand(1);
-    load_images();
-    load_map();
-    init_monsters();
-    init_npcs();
+    init_game_seeded(1);
     if (tileset0 == nullptr || boxes_remaining == 0) {
         std::fprintf(stderr, "bench: run me from the build folder, beside Media/\n");
         return 1;

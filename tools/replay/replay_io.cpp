@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "render/render.h"
+#include "shell/shell.h"
 #include "shell/game_state.h"
 #include "world/world.h"
 
@@ -69,11 +70,7 @@ void write_replay(std::FILE* out, const Replay& replay)
 
 void start_game(const Replay& replay)
 {
-    std::srand(replay.seed);
-    load_images();
-    load_map();
-    init_monsters();
-    init_npcs();
+    init_game_seeded(replay.seed);
     if (replay.placed) {
         player_x = facing_x = replay.place_x;
         player_y = facing_y = replay.place_y;

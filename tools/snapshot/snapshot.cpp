@@ -94,11 +94,7 @@ int main(int argc, char** argv)
         SDL_Quit();
         return 1;
     }
-    load_images();
-    load_map();
-    init_monsters();
-    std::srand((unsigned)seed);
-    init_npcs();
+    init_game_seeded((unsigned)seed);
 
     if (npc >= 0) {
         x = npc_x[npc];
