@@ -8,6 +8,28 @@
 #include "render/render.h"
 #include "shell/game_state.h"
 
+void fill_clip_tables()
+{
+    for (int i = 0; i < SPRITE_FRAME_COUNT; i++) {
+        sprite_clips[i].x = (Sint16)(SPRITE_WIDTH * (i % 8));
+        sprite_clips[i].y = (Sint16)(SPRITE_HEIGHT * (i / 8));
+        sprite_clips[i].w = SPRITE_WIDTH;
+        sprite_clips[i].h = SPRITE_HEIGHT;
+    }
+    for (int i = 0; i < GLYPH_COUNT; i++) {
+        font_clips[i].x = (Sint16)(GLYPH_WIDTH * i);
+        font_clips[i].y = 0;
+        font_clips[i].w = GLYPH_WIDTH;
+        font_clips[i].h = GLYPH_HEIGHT;
+    }
+    for (int i = 0; i < TILES_PER_SHEET; i++) {
+        tile_clips[i].x = (Sint16)(TILE_SIZE * i);
+        tile_clips[i].y = 0;
+        tile_clips[i].w = TILE_SIZE;
+        tile_clips[i].h = TILE_SIZE;
+    }
+}
+
 SDL_Surface* load_image(const char* filename)
 {
     SDL_Surface* loaded = IMG_Load(filename);
@@ -38,24 +60,7 @@ void load_images()
     tileset3 = load_image("Media/tileset3.png");
     tileset4 = load_image("Media/tileset4.png");
 
-    for (int i = 0; i < SPRITE_FRAME_COUNT; i++) {
-        sprite_clips[i].x = (Sint16)(SPRITE_WIDTH * (i % 8));
-        sprite_clips[i].y = (Sint16)(SPRITE_HEIGHT * (i / 8));
-        sprite_clips[i].w = SPRITE_WIDTH;
-        sprite_clips[i].h = SPRITE_HEIGHT;
-    }
-    for (int i = 0; i < GLYPH_COUNT; i++) {
-        font_clips[i].x = (Sint16)(GLYPH_WIDTH * i);
-        font_clips[i].y = 0;
-        font_clips[i].w = GLYPH_WIDTH;
-        font_clips[i].h = GLYPH_HEIGHT;
-    }
-    for (int i = 0; i < TILES_PER_SHEET; i++) {
-        tile_clips[i].x = (Sint16)(TILE_SIZE * i);
-        tile_clips[i].y = 0;
-        tile_clips[i].w = TILE_SIZE;
-        tile_clips[i].h = TILE_SIZE;
-    }
+    fill_clip_tables();
 }
 
 // Every frame covers the screen with ground tiles; a keyed blit tests each

@@ -12,6 +12,11 @@ SDL_Surface* load_image(const char* filename);
 // Loads the nine images and fills the three clip tables.
 void load_images();
 
+// Fills the clip tables that cut the tile sheets, the font and the
+// character sheet. Part of load_images; tests and tools with sheets of their
+// own call it alone.
+void fill_clip_tables();
+
 // Keeps an unkeyed copy of tileset0 and notes its tiles without a key pixel;
 // draw_world calls it once a frame, so a changed sheet is followed.
 void update_ground_sheet();

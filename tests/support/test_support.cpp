@@ -57,16 +57,6 @@ void open_test_screen()
     drain_events();
 }
 
-void fill_clip_tables()
-{
-    for (int i = 0; i < SPRITE_FRAME_COUNT; i++)
-        sprite_clips[i] = SDL_Rect { (Sint16)(20 * (i % 8)), (Sint16)(40 * (i / 8)), 20, 40 };
-    for (int i = 0; i < GLYPH_COUNT; i++)
-        font_clips[i] = SDL_Rect { (Sint16)(6 * i), 0, 6, 10 };
-    for (int i = 0; i < TILES_PER_SHEET; i++)
-        tile_clips[i] = SDL_Rect { (Sint16)(20 * i), 0, 20, 20 };
-}
-
 void push_button(int button, bool pressed)
 {
     SDL_Event event {};

@@ -31,9 +31,6 @@ void reset_game_state();
 // Opens SDL's video on the dummy driver and a 320 x 240, 16-bit `screen`.
 void open_test_screen();
 
-// Fills the three clip tables as the game does at start-up, without images.
-void fill_clip_tables();
-
 // Pushes a joystick button press or release of a console button number.
 void push_button(int button, bool pressed);
 

@@ -36,7 +36,7 @@ void fuzz_setup()
         std::fprintf(stderr, "fuzz: no scratch folder\n");
         std::abort();
     }
-    load_images(); // no files here: only the clip tables fill
+    fill_clip_tables();
     charset = plain_sheet(160, 320);
     font_image = plain_sheet(570, 10);
     text_window = plain_sheet(320, 31);
