@@ -2,6 +2,7 @@
 // layers, the characters on top, and the overhead layer over them all.
 #include "render/render.h"
 #include "shell/game_state.h"
+#include "world/world.h"
 
 // Cells enough to cover the screen at any camera offset.
 static const int VIEW_COLUMNS = SCREEN_WIDTH / TILE_SIZE + 1;
@@ -10,13 +11,6 @@ static const int VIEW_ROWS = SCREEN_HEIGHT / TILE_SIZE + 1;
 // A character's anchor lies this far right of and below its frame's corner.
 static const int ANCHOR_X = 10;
 static const int ANCHOR_Y = 30;
-
-static const int STANDING = 0;
-static const int WALK_UP = 4;
-
-// The walking step shown: 0 or 1 whatever the phase holds (a phase of
-// exactly 2.0 shows the second step).
-static int walking_step() { return anim_phase >= 1.0 ? 1 : 0; }
 
 // The clip of a tile value, or null for an empty cell or a value that no
 // sheet has.
@@ -44,7 +38,7 @@ static void draw_character(int x, int y, int frame)
 static int npc_frame(int n, int step)
 {
     const int direction = npc_direction[n];
-    if (direction <= STANDING || direction > WALK_UP)
+    if (direction <= NPC_STANDING || direction > NPC_WALK_UP)
         return npc_sprite[n];
     return npc_sprite[n] + 2 * (direction - 1) + step;
 }

@@ -21,7 +21,6 @@ const int COUNTER_MAX = 999999999;
 // past it that a phase of exactly 2.0 gives when walking up.
 const int PLAYER_FRAME_MAX = 8;
 
-const int NPC_DIRECTION_MAX = 4;
 const int LAST_TILE = TILES_PER_SHEET - 1;
 const int LAST_PIXEL = MAP_PIXELS - 1;
 
@@ -64,7 +63,7 @@ void load_game()
     for (int i = 0; i < NPC_COUNT; i++)
         take(in, npc_y[i], 0, LAST_PIXEL);
     for (int i = 0; i < NPC_COUNT; i++)
-        take(in, npc_direction[i], 0, NPC_DIRECTION_MAX);
+        take(in, npc_direction[i], NPC_STANDING, NPC_WALK_UP);
     in.close();
 
     build_edge_layer();

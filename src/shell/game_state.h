@@ -61,6 +61,13 @@ const int MONSTER_COUNT = 10;
 const int MONSTER_NAME_SIZE = 40;
 const int NPC_COUNT = 7;
 
+// npc_direction values.
+const int NPC_STANDING = 0;
+const int NPC_WALK_DOWN = 1;
+const int NPC_WALK_LEFT = 2;
+const int NPC_WALK_RIGHT = 3;
+const int NPC_WALK_UP = 4;
+
 // ButtonState values.
 const int BUTTON_RELEASED = 0;
 const int BUTTON_HELD = 1;

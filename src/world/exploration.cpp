@@ -24,17 +24,7 @@ static const int FRAME_UP = 6;
 // The encounter roll that starts a battle.
 static const int ENCOUNTER_HIT = 5;
 
-// Character directions.
-static const int STANDING = 0;
-static const int WALK_DOWN = 1;
-static const int WALK_LEFT = 2;
-static const int WALK_RIGHT = 3;
-static const int WALK_UP = 4;
-
-// The walking step shown: 0 for the first half of the animation cycle, 1 for
-// the second. A phase restored from a save may be 2.0 or stranger; the step
-// stays 0 or 1 whatever it holds.
-static int walking_step() { return anim_phase >= 1.0 ? 1 : 0; }
+int walking_step() { return anim_phase >= 1.0 ? 1 : 0; }
 
 // A point blocks walking when its cell is blocked. Points off the map (any
 // pixel coordinate below 0 or from 4000 on) count as blocked.
@@ -91,11 +81,11 @@ void move_npcs()
 {
     for (int i = 0; i < NPC_COUNT; i++) {
         switch (npc_direction[i]) {
-        case STANDING: npc_direction[i] = random_direction(); break;
-        case WALK_DOWN: npc_y[i]++; break;
-        case WALK_LEFT: npc_x[i]--; break;
-        case WALK_RIGHT: npc_x[i]++; break;
-        case WALK_UP: npc_y[i]--; break;
+        case NPC_STANDING: npc_direction[i] = random_direction(); break;
+        case NPC_WALK_DOWN: npc_y[i]++; break;
+        case NPC_WALK_LEFT: npc_x[i]--; break;
+        case NPC_WALK_RIGHT: npc_x[i]++; break;
+        case NPC_WALK_UP: npc_y[i]--; break;
         default: break;
         }
 
@@ -103,7 +93,7 @@ void move_npcs()
 
         if (facing_x - DIALOG_RANGE < npc_x[i] && npc_x[i] < facing_x + DIALOG_RANGE
             && facing_y - DIALOG_RANGE < npc_y[i] && npc_y[i] < facing_y + DIALOG_RANGE)
-            npc_direction[i] = STANDING;
+            npc_direction[i] = NPC_STANDING;
     }
 }
 

@@ -23,6 +23,11 @@ void update_exploration();
 // The characters' step, taken on every second exploration frame.
 void move_npcs();
 
+// The walking step shown, from anim_phase: 0 for the first half of the
+// animation cycle, 1 for the second. A phase restored from a save may be 2.0
+// or stranger; the step stays 0 or 1 whatever it holds.
+int walking_step();
+
 // Starts a battle against a randomly drawn monster.
 void start_encounter();
 
