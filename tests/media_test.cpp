@@ -199,8 +199,14 @@ protected:
 std::vector<int> MediaMap::values;
 bool MediaMap::trailing_junk = false;
 
-const int STARTS[8][2] = { { 1541, 2909 }, { 3409, 2115 }, { 1194, 1952 }, { 1072, 3449 }, { 1985, 2038 },
-    { 808, 1146 }, { 2214, 908 }, { 3590, 1929 } };
+// The player's start and the characters' starting points, in map pixels.
+std::vector<std::pair<int, int>> starts()
+{
+    std::vector<std::pair<int, int>> all = { { PLAYER_START_X, PLAYER_START_Y } };
+    for (int n = 0; n < NPC_COUNT; n++)
+        all.push_back({ NPC_START_X[n], NPC_START_Y[n] });
+    return all;
+}
 
 TEST_F(MediaMap, FourFullLayersOfTileNumbersWithABlockedBorderAndRoomToStart)
 {
@@ -212,8 +218,7 @@ TEST_F(MediaMap, FourFullLayersOfTileNumbersWithABlockedBorderAndRoomToStart)
     for (int i = 0; i < 200; i++)
         EXPECT_FALSE(walkable(i, 0) || walkable(i, 199) || walkable(0, i) || walkable(199, i))
             << "border at " << i;
-    for (const auto& s : STARTS) {
-        const int x = s[0], y = s[1];
+    for (const auto& [x, y] : starts()) {
         EXPECT_TRUE(walkable((x - 8) / 20, y / 20) && walkable((x + 8) / 20, y / 20)
             && walkable(x / 20, (y - 4) / 20) && walkable(x / 20, (y + 6) / 20))
             << "probes at (" << x << ", " << y << ")";
@@ -234,7 +239,7 @@ TEST_F(MediaMap, BoxesHaveLidsAndBoxesStationsAndCharactersCanBeReachedOnFoot)
             q.push({ x, y });
         }
     };
-    for (mark(1541 / 20, 2909 / 20); !q.empty(); q.pop()) {
+    for (mark(PLAYER_START_X / TILE_SIZE, PLAYER_START_Y / TILE_SIZE); !q.empty(); q.pop()) {
         const auto [x, y] = q.front();
         mark(x + 1, y);
         mark(x - 1, y);
@@ -255,15 +260,17 @@ TEST_F(MediaMap, BoxesHaveLidsAndBoxesStationsAndCharactersCanBeReachedOnFoot)
             EXPECT_TRUE(at(3, x, y) != BOX_TILE || (y < 199 && at(2, x, y + 1) == BOX_TILE))
                 << "stray lid at " << x << ", " << y;
             stations += object == REPAIR_TILE;
-            // The first screen: camera (1381, 2789), 320 x 240.
-            stations_in_sight += object == REPAIR_TILE && 20 * x >= 1381 && 20 * x + 19 < 1381 + 320
-                && 20 * y >= 2789 && 20 * y + 19 < 2789 + 240;
+            // The first screen of a new game, wholly in sight.
+            const int left = PLAYER_START_X - SCREEN_WIDTH / 2, top = PLAYER_START_Y - SCREEN_HEIGHT / 2;
+            stations_in_sight += object == REPAIR_TILE && TILE_SIZE * x >= left
+                && TILE_SIZE * x + TILE_SIZE - 1 < left + SCREEN_WIDTH && TILE_SIZE * y >= top
+                && TILE_SIZE * y + TILE_SIZE - 1 < top + SCREEN_HEIGHT;
         }
     EXPECT_TRUE(boxes >= 12 && boxes <= 30) << boxes;
     EXPECT_GE(stations, 1);
     EXPECT_GE(stations_in_sight, 1);
-    for (const auto& s : STARTS)
-        EXPECT_TRUE(seen[s[0] / 20 + 1][s[1] / 20 + 1]) << "character at " << s[0] << ", " << s[1];
+    for (const auto& [x, y] : starts())
+        EXPECT_TRUE(seen[x / TILE_SIZE + 1][y / TILE_SIZE + 1]) << "character at " << x << ", " << y;
 }
 
 } // namespace

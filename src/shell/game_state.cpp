@@ -2,10 +2,10 @@
 // the only file that defines game state; game_state.h declares it.
 #include "shell/game_state.h"
 
-// The player's start; the derived values below are computed from it at
-// compile time, so they hold before any code runs.
-static const int START_X = 1541;
-static const int START_Y = 2909;
+// The values derived from the player's start are computed at compile time,
+// so they hold before any code runs.
+static const int START_X = PLAYER_START_X;
+static const int START_Y = PLAYER_START_Y;
 
 int player_x = START_X;
 int player_y = START_Y;

@@ -9,13 +9,12 @@
 
 #include <SDL.h>
 
+#include "world/layout.h"
+
 // Screen and map geometry.
 const int SCREEN_WIDTH = 320;
 const int SCREEN_HEIGHT = 240;
 const int SCREEN_BPP = 16;
-const int TILE_SIZE = 20;
-const int MAP_SIZE = 200;
-const int MAP_PIXELS = TILE_SIZE * MAP_SIZE;
 const int CAMERA_MAX_X = MAP_PIXELS - SCREEN_WIDTH;
 const int CAMERA_MAX_Y = MAP_PIXELS - SCREEN_HEIGHT;
 
@@ -59,7 +58,6 @@ const int TEXT_SIZE = 80;
 const int LEVEL_COUNT = 10;
 const int MONSTER_COUNT = 10;
 const int MONSTER_NAME_SIZE = 40;
-const int NPC_COUNT = 7;
 
 // npc_direction values.
 const int NPC_STANDING = 0;

@@ -27,22 +27,22 @@ const MonsterRow MONSTERS[MONSTER_COUNT] = {
 };
 
 struct NpcRow {
-    int x, y, sprite;
+    int sprite;
     const char* text;
 };
 
 const NpcRow NPCS[NPC_COUNT] = {
-    {3409, 2115, 8, "Diz: You're a robot? I don't like robots. For realsies."},
-    {1194, 1952, 16,
+    {8, "Diz: You're a robot? I don't like robots. For realsies."},
+    {16,
         "Zara: Diz is the token white cisgender heterosexual male charecter with no physical or mental "
         "handicaps."},
-    {1072, 3449, 24, "Veza: Nice pink visor. It's refreshing to meet a game character thats out and proud."},
-    {1985, 2038, 32, "Zaviveve: I HEART pineapples. why are they always trying to eat me in the not good way?"},
-    {808, 1146, 40, "Dav17: Who or what is a rivira revirod and why are they revolting?"},
-    {2214, 908, 48,
+    {24, "Veza: Nice pink visor. It's refreshing to meet a game character thats out and proud."},
+    {32, "Zaviveve: I HEART pineapples. why are they always trying to eat me in the not good way?"},
+    {40, "Dav17: Who or what is a rivira revirod and why are they revolting?"},
+    {48,
         "Ved19: There doesnt seem to have been an attempt to provide an explenation or narrative for this "
         "world."},
-    {3590, 1929, 56, "Ruv14: I suspect that this reality was named before it was created."},
+    {56, "Ruv14: I suspect that this reality was named before it was created."},
 };
 
 } // namespace
@@ -62,8 +62,8 @@ void init_monsters()
 void init_npcs()
 {
     for (int i = 0; i < NPC_COUNT; i++) {
-        npc_x[i] = NPCS[i].x;
-        npc_y[i] = NPCS[i].y;
+        npc_x[i] = NPC_START_X[i];
+        npc_y[i] = NPC_START_Y[i];
         npc_sprite[i] = NPCS[i].sprite;
         npc_text[i] = NPCS[i].text;
         npc_direction[i] = std::rand() % 4 + 1;

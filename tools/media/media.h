@@ -6,6 +6,7 @@
 #include <string>
 
 #include "canvas.h"
+#include "world/layout.h"
 
 // Layer 0, ground. 0 and 1 are the two frames of the water drawn where a
 // cell has no ground; they never stand in the map itself.
@@ -106,7 +107,7 @@ enum OverheadTile {
 };
 
 const int EMPTY = -1;
-const int WORLD_CELLS = 200;
+const int WORLD_CELLS = MAP_SIZE;
 
 // One of the five 400 x 20 tile sheets.
 Canvas draw_tileset(int layer);

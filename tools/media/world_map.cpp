@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "media.h"
+#include "world/layout.h"
 
 namespace
 {
@@ -20,13 +21,16 @@ struct Cell {
 };
 
 // Where the player and the seven characters start, in cells.
-const Cell START = { 1541 / 20, 2909 / 20 };
-const Cell CHARACTERS[7] = { { 3409 / 20, 2115 / 20 }, { 1194 / 20, 1952 / 20 }, { 1072 / 20, 3449 / 20 },
-    { 1985 / 20, 2038 / 20 }, { 808 / 20, 1146 / 20 }, { 2214 / 20, 908 / 20 }, { 3590 / 20, 1929 / 20 } };
+const Cell START = { PLAYER_START_X / TILE_SIZE, PLAYER_START_Y / TILE_SIZE };
+const Cell CHARACTERS[NPC_COUNT] = { { NPC_START_X[0] / TILE_SIZE, NPC_START_Y[0] / TILE_SIZE },
+    { NPC_START_X[1] / TILE_SIZE, NPC_START_Y[1] / TILE_SIZE }, { NPC_START_X[2] / TILE_SIZE, NPC_START_Y[2] / TILE_SIZE },
+    { NPC_START_X[3] / TILE_SIZE, NPC_START_Y[3] / TILE_SIZE }, { NPC_START_X[4] / TILE_SIZE, NPC_START_Y[4] / TILE_SIZE },
+    { NPC_START_X[5] / TILE_SIZE, NPC_START_Y[5] / TILE_SIZE }, { NPC_START_X[6] / TILE_SIZE, NPC_START_Y[6] / TILE_SIZE } };
 
-// The cells of the first screen of a new game.
-const int FIRST_SCREEN_X0 = 1381 / 20, FIRST_SCREEN_X1 = 1700 / 20;
-const int FIRST_SCREEN_Y0 = 2789 / 20, FIRST_SCREEN_Y1 = 3028 / 20;
+// The cells of the first screen of a new game: 160 px left and 120 px above
+// the start, 320 x 240 px.
+const int FIRST_SCREEN_X0 = (PLAYER_START_X - 160) / TILE_SIZE, FIRST_SCREEN_X1 = (PLAYER_START_X + 159) / TILE_SIZE;
+const int FIRST_SCREEN_Y0 = (PLAYER_START_Y - 120) / TILE_SIZE, FIRST_SCREEN_Y1 = (PLAYER_START_Y + 119) / TILE_SIZE;
 
 class World
 {
@@ -639,7 +643,7 @@ std::vector<std::vector<char>> reachable_from_start(const World& w)
 // and the cells of the boxes and repair stations.
 std::vector<Cell> destinations(const World& w)
 {
-    std::vector<Cell> out(CHARACTERS, CHARACTERS + 7);
+    std::vector<Cell> out(CHARACTERS, CHARACTERS + NPC_COUNT);
     for (int x = 0; x < N; x++)
         for (int y = 0; y < N; y++)
             if (w.object[x][y] == BOX_BOTTOM || w.object[x][y] == REPAIR_BOTTOM)
