@@ -1,6 +1,9 @@
 // The platform layer: a pad in the library's game-controller layout mapped
 // onto the console's buttons (every button, the stick's dead zone, stick and
-// D-pad together, bad input), when that layout is used, and Alt+Return.
+// D-pad together, bad input), when that layout is used, a virtual pad of the
+// real library from start-up on, and Alt+Return.
+#include <dlfcn.h>
+
 #include <cstdlib>
 
 #include "support/test_support.h"
@@ -240,6 +243,65 @@ TEST(PadLayout, WithoutItJoystickEventsKeepTheConsoleNumbering)
     push_pad_button(PAD_DPAD_UP, true);
     run_frame();
     EXPECT_TRUE(quit_requested);
+}
+
+// SDL2 beneath sdl12-compat makes virtual pads: one of them goes through the
+// library and the game's own start-up, to show that the layout and the
+// setting are the library's.
+TEST(PadLayout, AVirtualPadOfTheLibraryWalksConfirmsAndLeaves)
+{
+    void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (sdl2 == nullptr || SDL_Linked_Version()->patch < 50)
+        GTEST_SKIP() << "needs sdl12-compat over SDL2";
+    auto init = (int (*)(Uint32))dlsym(sdl2, "SDL_Init");
+    auto attach = (int (*)(int, int, int, int))dlsym(sdl2, "SDL_JoystickAttachVirtual");
+    auto open = (void* (*)(int))dlsym(sdl2, "SDL_JoystickOpen");
+    auto set_button = (int (*)(void*, int, Uint8))dlsym(sdl2, "SDL_JoystickSetVirtualButton");
+    auto set_axis = (int (*)(void*, int, Sint16))dlsym(sdl2, "SDL_JoystickSetVirtualAxis");
+    auto button_name = (const char* (*)(int))dlsym(sdl2, "SDL_GameControllerGetStringForButton");
+    auto axis_name = (const char* (*)(int))dlsym(sdl2, "SDL_GameControllerGetStringForAxis");
+    ASSERT_TRUE(init && attach && open && set_button && set_axis && button_name && axis_name);
+
+    // The library numbers a pad's buttons and axes as SDL2 does its game
+    // controller's, which names them.
+    const std::pair<int, std::string> names[]
+        = { { PAD_A, "a" }, { PAD_B, "b" }, { PAD_X, "x" }, { PAD_Y, "y" }, { PAD_BACK, "back" },
+              { PAD_GUIDE, "guide" }, { PAD_START, "start" }, { PAD_LEFT_STICK, "leftstick" },
+              { PAD_RIGHT_STICK, "rightstick" }, { PAD_LEFT_SHOULDER, "leftshoulder" },
+              { PAD_RIGHT_SHOULDER, "rightshoulder" }, { PAD_DPAD_UP, "dpup" }, { PAD_DPAD_DOWN, "dpdown" },
+              { PAD_DPAD_LEFT, "dpleft" }, { PAD_DPAD_RIGHT, "dpright" } };
+    for (const auto& n : names)
+        EXPECT_EQ(button_name(n.first), n.second);
+    EXPECT_EQ(std::string(axis_name(PAD_AXIS_LEFT_X)) + " " + axis_name(PAD_AXIS_LEFT_Y), "leftx lefty");
+
+    SDL_Quit();
+    screen = nullptr;
+    setenv(SETTING, "1", 1);
+    setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1); // no window has the focus here
+    const Uint32 joystick_and_game_controller = 0x200 | 0x2000; // SDL2's flags
+    ASSERT_EQ(init(joystick_and_game_controller), 0);
+    const int game_controller = 1, axes = 6;
+    void* pad = open(attach(game_controller, axes, PAD_BUTTON_COUNT, 0));
+    ASSERT_NE(pad, nullptr);
+    ASSERT_TRUE(init_video());
+    EXPECT_EQ(SDL_NumJoysticks(), 1);
+    EXPECT_TRUE(pad_layout_in_use());
+
+    reset_game_state();
+    const int x = player_x, y = player_y;
+    set_button(pad, PAD_DPAD_RIGHT, 1);
+    set_axis(pad, PAD_AXIS_LEFT_Y, -32768);
+    set_button(pad, PAD_B, 1);
+    run_frame();
+    EXPECT_EQ(
+        Ints({ right_button, up_button, accept, player_x - x, player_y - y }), Ints({ 2, 2, 2, 1, -1 }));
+    set_button(pad, PAD_DPAD_RIGHT, 0);
+    set_button(pad, PAD_RIGHT_SHOULDER, 1);
+    run_frame();
+    EXPECT_EQ(Ints({ right_button, up_button, quit_requested }), Ints({ 0, 2, 1 }));
+
+    unsetenv(SETTING);
+    detect_pad_layout();
 }
 
 TEST(Window, AltReturnSwitchesTheScreenAndIsNoStartPress)

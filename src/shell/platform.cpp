@@ -12,36 +12,39 @@ namespace
 {
 
 // How the game tells a pad in the game-controller layout from the console's
-// own buttons. On the console, and with the classic SDL 1.2 anywhere, joystick
-// 0 sends the console's numbering. sdl12-compat (SDL 1.2 over SDL2) switches
-// to the game-controller layout when SDL12COMPAT_USE_GAME_CONTROLLERS reads
-// as a non-zero number (it reads it with atoi, so "1" or "2" but not "yes")
-// during SDL_Init, and in that mode it shows only pads it can present in
-// that layout, so joystick 0, if there is one, is such a pad. The joystick's
-// name is the pad's own and its button count differs between versions of
-// the library; the library and its setting are what decide. sdl12-compat
-// numbers its releases from 1.2.50 on; the classic library ended at 1.2.15.
+// own buttons: by the library and its setting, read once after SDL_Init.
+// sdl12-compat (SDL 1.2 over SDL2) reads SDL12COMPAT_USE_GAME_CONTROLLERS
+// during SDL_Init as a number (atoi: "1" or "2" turn it on, "yes" does not);
+// in that mode it shows only the pads it can present in its one layout and
+// hides every other joystick, so joystick 0, if there is one, is such a pad.
+// Without the setting, and with the classic SDL 1.2 that the console runs
+// (its releases end at 1.2.15, sdl12-compat's start at 1.2.50), joystick 0
+// keeps the console's numbering, as the tests and replays that push it
+// expect. The joystick's name is only the pad's own, and the button count
+// the library reports in that mode differs between its versions, so neither
+// can tell; a build switch could not tell a desktop without the setting.
 const int COMPAT_FIRST_PATCH = 50;
 bool pad_layout = false;
 
-// Pad buttons by number: the console button each one stands for, or -1.
-const int PAD_TO_CONSOLE[PAD_BUTTON_COUNT] = {
-    GP2X_A, // PAD_A
-    GP2X_B, // PAD_B
-    GP2X_X, // PAD_X
-    GP2X_Y, // PAD_Y
-    GP2X_SELECT, // PAD_BACK
-    -1, // PAD_GUIDE
-    GP2X_START, // PAD_START
-    -1, // PAD_LEFT_STICK
-    -1, // PAD_RIGHT_STICK
-    GP2X_L, // PAD_LEFT_SHOULDER
-    GP2X_R, // PAD_RIGHT_SHOULDER
-    GP2X_UP, // PAD_DPAD_UP
-    GP2X_DOWN, // PAD_DPAD_DOWN
-    GP2X_LEFT, // PAD_DPAD_LEFT
-    GP2X_RIGHT, // PAD_DPAD_RIGHT
-};
+// The console button a pad button stands for, or -1.
+int pad_to_console(int pad_button)
+{
+    switch (pad_button) {
+    case PAD_A: return GP2X_A;
+    case PAD_B: return GP2X_B;
+    case PAD_X: return GP2X_X;
+    case PAD_Y: return GP2X_Y;
+    case PAD_BACK: return GP2X_SELECT;
+    case PAD_START: return GP2X_START;
+    case PAD_LEFT_SHOULDER: return GP2X_L;
+    case PAD_RIGHT_SHOULDER: return GP2X_R;
+    case PAD_DPAD_UP: return GP2X_UP;
+    case PAD_DPAD_DOWN: return GP2X_DOWN;
+    case PAD_DPAD_LEFT: return GP2X_LEFT;
+    case PAD_DPAD_RIGHT: return GP2X_RIGHT;
+    default: return -1; // Guide and the stick clicks do nothing
+    }
+}
 
 // The four directions, each held by the D-pad, the stick or both; the
 // console's direction button is down while either holds it.
@@ -163,9 +166,9 @@ void apply_pad_event(const SDL_Event& event)
     switch (event.type) {
     case SDL_JOYBUTTONDOWN:
     case SDL_JOYBUTTONUP: {
-        if (event.jbutton.which != 0 || event.jbutton.button >= PAD_BUTTON_COUNT)
+        if (event.jbutton.which != 0)
             return;
-        int console_button = PAD_TO_CONSOLE[event.jbutton.button];
+        int console_button = pad_to_console(event.jbutton.button);
         bool down = event.type == SDL_JOYBUTTONDOWN;
         int d = direction_of(console_button);
         if (d >= 0)
