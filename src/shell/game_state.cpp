@@ -1,6 +1,8 @@
 // Definitions of every game-state variable with its initial value, and the
 // reset that restores them. This is the only file that defines game state;
 // game_state.h lists it.
+#include <SDL.h>
+
 #include <cstring>
 
 #include "shell/game_state.h"

@@ -7,7 +7,10 @@
 #ifndef SHELL_GAME_STATE_H
 #define SHELL_GAME_STATE_H
 
-#include <SDL.h>
+// The images' types, complete wherever SDL is included; the game logic
+// outside the drawing needs only their names.
+struct SDL_Surface;
+struct SDL_Rect;
 
 #include "world/layout.h"
 
