@@ -179,13 +179,13 @@ TEST_F(Save, LoadBringsBackTheSaveInAnyWhitespaceAndLeavesTheBattleAlone)
         vary_saved_values(4);
         current_monster = 6;
         monster_hp = 9;
-        battle_state = 5;
+        battle_state = BATTLE_ACTION;
         std::strcpy(battle_message, "A Rat approaches.");
         message_chars = 3.5;
         write_file("gamesave.dat", variant);
         load_game();
         EXPECT_EQ(first_difference(state(), saved), -1) << "variant starting " << variant.substr(0, 20);
-        EXPECT_EQ(Ints({ current_monster, monster_hp, battle_state }), Ints({ 6, 9, 5 }));
+        EXPECT_EQ(Ints({ current_monster, monster_hp, battle_state }), Ints({ 6, 9, BATTLE_ACTION }));
         EXPECT_STREQ(battle_message, "A Rat approaches.");
         EXPECT_EQ(message_chars, 3.5);
     }
@@ -223,24 +223,24 @@ TEST_F(Save, PlayedGameComesBackFromTheMenuWithTheBoxTakenSinceTheSave)
     hold_for(GP2X_DOWN, 15);
     run_frames(10);
     tap(GP2X_START);
-    ASSERT_EQ(menu_state, 1);
+    ASSERT_EQ(menu_state, MENU_SAVE);
     const std::vector<double> saved = state(); // nothing moves while the menu is open
     const Ints npc_x_saved(npc_x, npc_x + NPC_COUNT);
     tap(GP2X_A);
-    ASSERT_TRUE(menu_state == 0 && file_exists("gamesave.dat"));
+    ASSERT_TRUE(menu_state == MENU_CLOSED && file_exists("gamesave.dat"));
 
     hold_for(GP2X_UP, 15);
     hold_for(GP2X_LEFT, 75, true);
-    ASSERT_EQ(current_monster, -1) << "this seed meets no monster on the way";
+    ASSERT_EQ(current_monster, NO_MONSTER) << "this seed meets no monster on the way";
     ASSERT_EQ(Ints({ boxes_collected, boxes_remaining }), Ints({ 2, 0 }))
         << "the second box is taken after the save";
     ASSERT_NE(Ints(npc_x, npc_x + NPC_COUNT), npc_x_saved) << "the characters walked on";
 
     tap(GP2X_START);
     tap(GP2X_DOWN);
-    ASSERT_EQ(menu_state, 2);
+    ASSERT_EQ(menu_state, MENU_LOAD);
     tap(GP2X_A);
-    EXPECT_EQ(menu_state, 0);
+    EXPECT_EQ(menu_state, MENU_CLOSED);
     // The loading frame is drawn as an exploration frame: the phase moves on.
     const double phase = saved[0] + 0.1;
     EXPECT_NEAR(anim_phase, phase > 2.0 ? 0.0 : phase, 1e-9);

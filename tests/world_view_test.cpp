@@ -28,9 +28,13 @@ protected:
             }
             SDL_SetColorKey(*sheets[k], SDL_SRCCOLORKEY, SDL_MapRGB(screen->format, 0, 255, 255));
         }
+        // Eight rows of eight frames, each frame a colour of its own.
         charset = make_surface(8 * SPRITE_WIDTH, 8 * SPRITE_HEIGHT, 0, 0, 0);
-        for (int f = 0; f < SPRITE_FRAME_COUNT; f++)
-            SDL_FillRect(charset, &sprite_clips[f], frame_colour(f));
+        for (int f = 0; f < SPRITE_FRAME_COUNT; f++) {
+            SDL_Rect r = { (Sint16)(SPRITE_WIDTH * (f % 8)), (Sint16)(SPRITE_HEIGHT * (f / 8)), SPRITE_WIDTH,
+                SPRITE_HEIGHT };
+            SDL_FillRect(charset, &r, frame_colour(f));
+        }
 
         fill_map(0);
         for (int n = 0; n < NPC_COUNT; n++) {
@@ -225,7 +229,7 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
         expected.push_back(frame % 20 < 11 ? 4 : 5);
         draw_frame();
     }
-    ASSERT_EQ(current_monster, -1) << "pick a seed without an encounter";
+    ASSERT_EQ(current_monster, NO_MONSTER) << "pick a seed without an encounter";
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(anim_phase, 0.0);
 
@@ -234,11 +238,11 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
     const Ints camera = { camera_x, camera_y };
     player_x += 300;
     player_y += 300;
-    for (int state : { 1, 2 }) {
+    for (int state : { MENU_SAVE, MENU_LOAD }) {
         menu_state = state;
         draw_frame();
     }
-    menu_state = 0;
+    menu_state = MENU_CLOSED;
     current_monster = 4;
     draw_frame();
     EXPECT_EQ(anim_phase, 1.9);
@@ -246,7 +250,7 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
 
     // A phase of 1.9 from a save reaches exactly 2.0, which does not exceed
     // the end, and starts over on the frame after.
-    current_monster = -1;
+    current_monster = NO_MONSTER;
     fill_map(TILE_EMPTY);
     draw_frame();
     EXPECT_EQ(anim_phase, 2.0);
