@@ -1,6 +1,7 @@
 // The save slot: the file's exact layout, loading it back whatever separates
-// its values, short, damaged and hostile files, and saves that cannot be
-// completed without losing the save already there.
+// its values, short, damaged and hostile files, saves that cannot be
+// completed without losing the save already there, links and FIFOs. Saving
+// and loading from the menu in play is the save_load scenario's.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -189,68 +190,6 @@ TEST_F(Save, LoadBringsBackTheSaveInAnyWhitespaceAndLeavesTheBattleAlone)
         EXPECT_STREQ(battle_message, "A Rat approaches.");
         EXPECT_EQ(message_chars, 3.5);
     }
-}
-
-// Holds a button down for `frames` frames, confirming at the end when asked.
-void hold_for(int button, int frames, bool confirm = false)
-{
-    push_button(button, true);
-    run_frames(frames);
-    if (confirm)
-        tap(GP2X_A);
-    push_button(button, false);
-    if (confirm)
-        run_frame();
-}
-
-TEST_F(Save, PlayedGameComesBackFromTheMenuWithTheBoxTakenSinceTheSave)
-{
-    open_test_screen();
-    fill_clip_tables();
-    const int box_a = 79, box_b = 74, row = 145; // either side of the player's start
-    for (int x : { box_a, box_b }) {
-        map_layers[LAYER_OBJECT][x][row] = BOX_TILE;
-        map_layers[LAYER_OVERHEAD][x][row - 1] = 6;
-    }
-    build_collision_grid();
-    count_boxes();
-    std::srand(11);
-    init_monsters();
-    init_npcs();
-
-    hold_for(GP2X_RIGHT, 40, true);
-    ASSERT_EQ(boxes_collected, 1) << "the first box is taken before the save";
-    hold_for(GP2X_DOWN, 15);
-    run_frames(10);
-    tap(GP2X_START);
-    ASSERT_EQ(menu_state, MENU_SAVE);
-    const std::vector<double> saved = state(); // nothing moves while the menu is open
-    const Ints npc_x_saved(npc_x, npc_x + NPC_COUNT);
-    tap(GP2X_A);
-    ASSERT_TRUE(menu_state == MENU_CLOSED && file_exists("gamesave.dat"));
-
-    hold_for(GP2X_UP, 15);
-    hold_for(GP2X_LEFT, 75, true);
-    ASSERT_EQ(current_monster, NO_MONSTER) << "this seed meets no monster on the way";
-    ASSERT_EQ(Ints({ boxes_collected, boxes_remaining }), Ints({ 2, 0 }))
-        << "the second box is taken after the save";
-    ASSERT_NE(Ints(npc_x, npc_x + NPC_COUNT), npc_x_saved) << "the characters walked on";
-
-    tap(GP2X_START);
-    tap(GP2X_DOWN);
-    ASSERT_EQ(menu_state, MENU_LOAD);
-    tap(GP2X_A);
-    EXPECT_EQ(menu_state, MENU_CLOSED);
-    // The loading frame is drawn as an exploration frame: the phase moves on.
-    const double phase = saved[0] + 0.1;
-    EXPECT_NEAR(anim_phase, phase > 2.0 ? 0.0 : phase, 1e-9);
-    std::vector<double> loaded = state();
-    loaded[0] = saved[0];
-    EXPECT_EQ(first_difference(loaded, saved), -1);
-    EXPECT_EQ(Ints({ map_layers[LAYER_OBJECT][box_b][row], map_layers[LAYER_OVERHEAD][box_b][row - 1],
-                  collision_grid[box_b][row], map_layers[LAYER_OBJECT][box_a][row], boxes_remaining,
-                  boxes_collected }),
-        Ints({ BOX_TILE, 6, 1, TILE_EMPTY, 1, 1 }));
 }
 
 TEST_F(Save, MissingAndShortFilesChangeOnlyWhatTheyHold)
