@@ -1,7 +1,7 @@
 // The world: the map layers and their file, exploration with its random
 // encounters, and the fixed tables of monsters and characters.
-#ifndef WORLD_H
-#define WORLD_H
+#ifndef WORLD_WORLD_H
+#define WORLD_WORLD_H
 
 // Reads "Media/map.dat" into layers 0, 2, 3 and 4, then derives layer 1, the
 // collision grid and the box count. Called once at start-up.

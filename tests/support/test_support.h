@@ -24,10 +24,6 @@
 // Several values compared at once.
 using Ints = std::vector<int>;
 
-// Puts every game variable back to the value it had when the program
-// started. Surfaces and clip tables are left alone.
-void reset_game_state();
-
 // Opens SDL's video on the dummy driver and a 320 x 240, 16-bit `screen`.
 void open_test_screen();
 
