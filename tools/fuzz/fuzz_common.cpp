@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/headless.h"
 #include "render/render.h"
 #include "shell/game_state.h"
 #include "shell/shell.h"
@@ -26,11 +27,8 @@ void fuzz_setup()
     if (done)
         return;
     done = true;
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0 || (screen = SDL_SetVideoMode(320, 240, 16, 0)) == nullptr) {
-        std::fprintf(stderr, "fuzz: no screen: %s\n", SDL_GetError());
+    if (!open_screen())
         std::abort();
-    }
     char folder[] = "/tmp/fuzz-XXXXXX";
     if (mkdtemp(folder) == nullptr || chdir(folder) != 0 || mkdir("Media", 0755) != 0) {
         std::fprintf(stderr, "fuzz: no scratch folder\n");
