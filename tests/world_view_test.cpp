@@ -40,6 +40,7 @@ protected:
         player_x = player_y = 3000;
         camera_x = camera_y = 0;
         SDL_FillRect(screen, nullptr, 0);
+        update_ground_sheet();
     }
 
     void TearDown() override
@@ -260,6 +261,7 @@ TEST_F(WorldView, GroundTilesWithoutKeyPixelsLookTheSameAndFollowTheSheet)
     // Tile 3 gets one key pixel; tile 4 stays solid.
     SDL_Rect hole = { 3 * TILE_SIZE + 5, 7, 1, 1 };
     SDL_FillRect(tileset0, &hole, SDL_MapRGB(screen->format, 0, 255, 255));
+    update_ground_sheet();
     fill_map(3);
     map_layers[LAYER_GROUND][0][0] = 4;
     const Uint16 before = SDL_MapRGB(screen->format, 200, 0, 0);
@@ -271,11 +273,20 @@ TEST_F(WorldView, GroundTilesWithoutKeyPixelsLookTheSameAndFollowTheSheet)
     EXPECT_EQ(at(26, 7), tile_colour(0, 3));
     EXPECT_EQ(at(5, 7), tile_colour(0, 4));
 
-    // A sheet changed after the copy was made is drawn as it is now.
+    // A repainted sheet is drawn as it is now once its copy is made again,
+    // and a replaced one at once, before any copy of it exists.
     SDL_Rect tile4 = { 4 * TILE_SIZE, 0, TILE_SIZE, TILE_SIZE };
     SDL_FillRect(tileset0, &tile4, tile_colour(1, 9));
+    update_ground_sheet();
     draw_world();
     EXPECT_EQ(at(5, 7), tile_colour(1, 9));
+    SDL_Surface* replaced = make_surface(TILES_PER_SHEET * TILE_SIZE, TILE_SIZE, 0, 0, 200);
+    SDL_SetColorKey(replaced, SDL_SRCCOLORKEY, SDL_MapRGB(screen->format, 0, 255, 255));
+    std::swap(tileset0, replaced);
+    draw_world();
+    EXPECT_EQ(ground_sheet(4), tileset0);
+    EXPECT_EQ(at(5, 7), SDL_MapRGB(screen->format, 0, 0, 200));
+    SDL_FreeSurface(replaced);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ static void repair()
 
 void draw_event_dialogs()
 {
-    if (menu_state != 0)
+    if (menu_state != MENU_CLOSED)
         return;
 
     for (int n = 0; n < NPC_COUNT; n++) {

@@ -78,24 +78,23 @@ void draw_battle_window()
 {
     apply_surface(0, BATTLE_WINDOW_TOP, text_window, screen, nullptr);
 
-    if (battle_state == 0 || battle_state == 5) {
+    if (battle_state == BATTLE_MESSAGE || battle_state == BATTLE_ACTION) {
         std::snprintf(text_buffer, sizeof text_buffer, "%.*s", revealed_chars(), battle_message);
         draw_text(5, 186, text_buffer, ALIGN_LEFT);
         return;
     }
-    if (battle_state < 1 || battle_state > 4)
+    if (battle_state < BATTLE_ATTACK || battle_state > BATTLE_RUN)
         return;
 
     struct Entry {
         const char* word;
         int x, y;
     };
-    static const Entry entries[4]
+    static const Entry entries[BATTLE_RUN - BATTLE_ATTACK + 1]
         = { { "Attack", 5, 186 }, { "Inventory", 160, 186 }, { "Magic", 5, 197 }, { "Run", 160, 197 } };
-    for (int number = 1; number <= 4; number++) {
-        const Entry& entry = entries[number - 1];
-        std::snprintf(
-            text_buffer, sizeof text_buffer, "%s%s", number == battle_state ? ">>>" : "", entry.word);
+    for (int state = BATTLE_ATTACK; state <= BATTLE_RUN; state++) {
+        const Entry& entry = entries[state - BATTLE_ATTACK];
+        std::snprintf(text_buffer, sizeof text_buffer, "%s%s", state == battle_state ? ">>>" : "", entry.word);
         draw_text(entry.x, entry.y, text_buffer, ALIGN_LEFT);
     }
 }
@@ -103,14 +102,14 @@ void draw_battle_window()
 // The menu, while it is open, with the boxes taken out of all on the map.
 void draw_save_menu()
 {
-    if (menu_state <= 0)
+    if (menu_state <= MENU_CLOSED)
         return;
     apply_surface(MENU_LEFT, MENU_TOP, tall_window, screen, nullptr);
 
-    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == 1 ? ">>>Save" : "Save");
+    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == MENU_SAVE ? ">>>Save" : "Save");
     draw_text(243, 35, text_buffer, ALIGN_LEFT);
 
-    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == 2 ? ">>>Load" : "Load");
+    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == MENU_LOAD ? ">>>Load" : "Load");
     draw_text(243, 46, text_buffer, ALIGN_LEFT);
 
     // The total is summed wide so that no count from a save can overflow it.

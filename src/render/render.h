@@ -1,7 +1,7 @@
 // Presentation: images and blitting, bitmap text, the world view, panels and
 // menus, frame composition and the map's event dialogs.
-#ifndef RENDER_H
-#define RENDER_H
+#ifndef RENDER_RENDER_H
+#define RENDER_RENDER_H
 
 #include <SDL.h>
 
@@ -29,8 +29,9 @@ void load_images();
 // own call it alone.
 void fill_clip_tables();
 
-// Keeps an unkeyed copy of tileset0 and notes its tiles without a key pixel;
-// draw_world calls it once a frame, so a changed sheet is followed.
+// Makes the unkeyed copy of tileset0 and notes its tiles without a key pixel.
+// Part of load_images; tests and tools that replace or repaint tileset0 call
+// it again, so that the ground shows the sheet as it is now.
 void update_ground_sheet();
 
 // The sheet to draw ground tile `tile` from: tileset0, or for a tile without

@@ -74,7 +74,7 @@ void start_encounter()
     std::snprintf(battle_message, sizeof battle_message, "A %.*s approaches.", MONSTER_NAME_SIZE - 1,
         monster_name[m]);
     message_chars = 0.0;
-    battle_state = 0;
+    battle_state = BATTLE_MESSAGE;
 }
 
 void move_npcs()

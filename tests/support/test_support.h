@@ -24,10 +24,6 @@
 // Several values compared at once.
 using Ints = std::vector<int>;
 
-// Puts every game variable back to the value it had when the program
-// started. Surfaces and clip tables are left alone.
-void reset_game_state();
-
 // The harness's headless screen (open_screen) and console button events
 // (push_button_event), failing the test when SDL refuses them.
 void open_test_screen();

@@ -121,7 +121,7 @@ int main(int argc, char** argv)
     camera_y = camera_y < 0 ? 0 : camera_y > CAMERA_MAX_Y ? CAMERA_MAX_Y : camera_y;
 
     if (menu)
-        menu_state = 1;
+        menu_state = MENU_SAVE;
     if (frames == 0)
         draw_frame();
     for (int i = 0; i < frames; i++)
