@@ -1,5 +1,5 @@
-// The harness the tests and tools run the game in: the screen and the
-// console's button events.
+// The harness the tests and tools run the game in: the screen, the console's
+// button events and the player's place.
 #include "common/headless.h"
 
 #include <SDL.h>
@@ -38,4 +38,12 @@ bool push_button_event(int button, bool pressed)
     event.jbutton.button = (Uint8)button;
     event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
     return SDL_PushEvent(&event) == 0;
+}
+
+void place_player(int x, int y)
+{
+    player_x = facing_x = x;
+    player_y = facing_y = y;
+    camera_x = x - SCREEN_WIDTH / 2;
+    camera_y = y - SCREEN_HEIGHT / 2;
 }

@@ -71,12 +71,8 @@ void write_replay(std::FILE* out, const Replay& replay)
 void start_game(const Replay& replay)
 {
     init_game_seeded(replay.seed);
-    if (replay.placed) {
-        player_x = facing_x = replay.place_x;
-        player_y = facing_y = replay.place_y;
-        camera_x = player_x - SCREEN_WIDTH / 2;
-        camera_y = player_y - SCREEN_HEIGHT / 2;
-    }
+    if (replay.placed)
+        place_player(replay.place_x, replay.place_y);
 }
 
 void push_events_of_frame(const Replay& replay, int frame, size_t* next)

@@ -97,8 +97,7 @@ int main(int argc, char** argv)
         if (face == nullptr)
             face = "up";
     }
-    player_x = facing_x = x;
-    player_y = facing_y = y;
+    place_player(x, y);
     if (face != nullptr) {
         // Walking frame bases: down 0, left 2, right 4, up 6.
         if (std::strcmp(face, "up") == 0) {
@@ -115,8 +114,6 @@ int main(int argc, char** argv)
             player_frame = 4;
         }
     }
-    camera_x = x - SCREEN_WIDTH / 2;
-    camera_y = y - SCREEN_HEIGHT / 2;
     camera_x = camera_x < 0 ? 0 : camera_x > CAMERA_MAX_X ? CAMERA_MAX_X : camera_x;
     camera_y = camera_y < 0 ? 0 : camera_y > CAMERA_MAX_Y ? CAMERA_MAX_Y : camera_y;
 
