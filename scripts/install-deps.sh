@@ -5,6 +5,8 @@ set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 if [ "${1:-}" = "--tests" ]; then
     packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind"
+    # A window manager for the end-to-end test of full screen and the window.
+    packages="$packages openbox"
 fi
 missing=""
 for p in $packages; do
