@@ -13,39 +13,53 @@
 namespace
 {
 
-const char* const IMAGES[] = { "charecterset.png", "font.png", "textwindow.png", "tallwindow.png",
-    "tileset0.png", "tileset1.png", "tileset2.png", "tileset3.png", "tileset4.png" };
-enum { CHARACTERS, FONT, TEXT_WINDOW, TALL_WINDOW, GROUND, EDGES, OBSTACLES, OBJECTS, OVERHEAD };
-
 std::string media(const std::string& name)
 {
     return std::string(RPG_BUILD_DIR) + "/Media/" + name;
 }
 
+// The game's sheets by what they hold.
+SDL_Surface* const& CHARACTERS = charset;
+SDL_Surface* const& FONT = font_image;
+SDL_Surface* const& GROUND = tileset0;
+SDL_Surface* const& EDGES = tileset1;
+SDL_Surface* const& OBJECTS = tileset3;
+SDL_Surface* const& OVERHEAD = tileset4;
+
+const char* name_of(SDL_Surface* sheet)
+{
+    for (const ImageFile& image : IMAGE_FILES)
+        if (*image.surface == sheet)
+            return image.name;
+    return "?";
+}
+
 class MediaImages : public ::testing::Test
 {
 protected:
-    // The nine images as the game holds them: 16-bit, with the key set.
+    // The nine images loaded into the game's surfaces: 16-bit, with the key set.
     void SetUp() override
     {
         open_test_screen();
-        for (const char* name : IMAGES) {
-            sheets.push_back(load_image(media(name).c_str()));
-            ASSERT_NE(sheets.back(), nullptr) << name;
+        for (const ImageFile& image : IMAGE_FILES) {
+            *image.surface = load_image(media(image.name).c_str());
+            ASSERT_NE(*image.surface, nullptr) << image.name;
         }
     }
     void TearDown() override
     {
-        for (SDL_Surface* s : sheets)
-            SDL_FreeSurface(s);
+        for (const ImageFile& image : IMAGE_FILES) {
+            SDL_FreeSurface(*image.surface);
+            *image.surface = nullptr;
+        }
     }
 
-    bool is_key(int sheet, int x, int y)
+    static bool is_key(SDL_Surface* sheet, int x, int y)
     {
-        return pixel16(sheets[sheet], x, y) == (Uint16)SDL_MapRGB(sheets[sheet]->format, 0, 0xFF, 0xFF);
+        return pixel16(sheet, x, y) == (Uint16)SDL_MapRGB(sheet->format, 0, 0xFF, 0xFF);
     }
 
-    int opaque_count(int sheet, int x0, int y0, int w, int h)
+    static int opaque_count(SDL_Surface* sheet, int x0, int y0, int w, int h)
     {
         int n = 0;
         for (int y = y0; y < y0 + h; y++)
@@ -54,40 +68,39 @@ protected:
         return n;
     }
 
-    int differing_pixels(int sheet, int ax, int ay, int bx, int by, int w, int h)
+    static int differing_pixels(SDL_Surface* sheet, int ax, int ay, int bx, int by, int w, int h)
     {
         int n = 0;
         for (int y = 0; y < h; y++)
             for (int x = 0; x < w; x++)
-                n += pixel16(sheets[sheet], ax + x, ay + y) != pixel16(sheets[sheet], bx + x, by + y);
+                n += pixel16(sheet, ax + x, ay + y) != pixel16(sheet, bx + x, by + y);
         return n;
     }
-
-    std::vector<SDL_Surface*> sheets;
 };
 
 TEST_F(MediaImages, SheetsHaveTheLayoutTheClipTablesCut)
 {
-    const int sizes[][2] = { { 160, 320 }, { 570, 10 }, { 0, 0 }, { 0, 0 }, { 400, 20 }, { 400, 20 },
-        { 400, 20 }, { 400, 20 }, { 400, 20 } };
-    for (int i = 0; i < 9; i++) {
-        EXPECT_TRUE(sizes[i][0] == 0 || (sheets[i]->w == sizes[i][0] && sheets[i]->h == sizes[i][1]))
-            << IMAGES[i];
-    }
+    const struct {
+        SDL_Surface* sheet;
+        int w, h;
+    } sizes[] = { { charset, 160, 320 }, { font_image, 570, 10 }, { tileset0, 400, 20 },
+        { tileset1, 400, 20 }, { tileset2, 400, 20 }, { tileset3, 400, 20 }, { tileset4, 400, 20 } };
+    for (const auto& size : sizes)
+        EXPECT_TRUE(size.sheet->w == size.w && size.sheet->h == size.h) << name_of(size.sheet);
     // The wide window spans the screen and holds two text lines (down to
     // 26 px below its top) without running past the screen's bottom from
     // y 209; the tall one holds its rows from (243, 35) to the box counter.
-    SDL_Surface* wide = sheets[TEXT_WINDOW];
-    SDL_Surface* tall = sheets[TALL_WINDOW];
+    SDL_Surface* wide = text_window;
+    SDL_Surface* tall = tall_window;
     EXPECT_TRUE(wide->w == 320 && wide->h >= 27 && wide->h <= 31) << wide->w << " x " << wide->h;
     EXPECT_TRUE(tall->w >= 72 && 238 + tall->w <= 320 && tall->h >= 148) << tall->w << " x " << tall->h;
 }
 
 TEST_F(MediaImages, NoOpaqueColourTurnsIntoTheKeyAtSixteenBits)
 {
-    for (const char* name : IMAGES) {
-        SDL_Surface* raw = IMG_Load(media(name).c_str());
-        ASSERT_NE(raw, nullptr) << name;
+    for (const ImageFile& image : IMAGE_FILES) {
+        SDL_Surface* raw = IMG_Load(media(image.name).c_str());
+        ASSERT_NE(raw, nullptr) << image.name;
         SDL_LockSurface(raw);
         int clashes = 0;
         for (int y = 0; y < raw->h; y++)
@@ -102,7 +115,7 @@ TEST_F(MediaImages, NoOpaqueColourTurnsIntoTheKeyAtSixteenBits)
             }
         SDL_UnlockSurface(raw);
         SDL_FreeSurface(raw);
-        EXPECT_EQ(clashes, 0) << name;
+        EXPECT_EQ(clashes, 0) << image.name;
     }
 }
 
@@ -135,11 +148,12 @@ TEST_F(MediaImages, TilesAndWindowsAreTransparentExactlyWhereMeant)
     }
 
     // The windows have cut corners and solid insides.
-    for (int i : { TEXT_WINDOW, TALL_WINDOW }) {
-        const int w = sheets[i]->w, h = sheets[i]->h;
-        EXPECT_TRUE(is_key(i, 0, 0) && is_key(i, w - 1, 0) && is_key(i, 0, h - 1) && is_key(i, w - 1, h - 1))
-            << IMAGES[i];
-        EXPECT_EQ(opaque_count(i, 4, 4, w - 8, h - 8), (w - 8) * (h - 8)) << IMAGES[i];
+    for (SDL_Surface* window : { text_window, tall_window }) {
+        const int w = window->w, h = window->h;
+        EXPECT_TRUE(is_key(window, 0, 0) && is_key(window, w - 1, 0) && is_key(window, 0, h - 1)
+            && is_key(window, w - 1, h - 1))
+            << name_of(window);
+        EXPECT_EQ(opaque_count(window, 4, 4, w - 8, h - 8), (w - 8) * (h - 8)) << name_of(window);
     }
 }
 

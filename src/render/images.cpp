@@ -1,5 +1,6 @@
-// Images and surfaces: the nine PNG sheets converted to the screen's format
-// with the cyan key, the clip tables that cut them, and the one blit.
+// Images and surfaces: the table of the nine PNG sheets, each converted to
+// the screen's format with the cyan key, the clip tables that cut them, and
+// the one blit.
 #include <cstdio>
 
 #include <SDL_image.h>
@@ -47,17 +48,25 @@ SDL_Surface* load_image(const char* filename)
     return converted;
 }
 
+const ImageFile IMAGE_FILES[IMAGE_COUNT] = {
+    { "charecterset.png", &charset },
+    { "font.png", &font_image },
+    { "textwindow.png", &text_window },
+    { "tallwindow.png", &tall_window },
+    { "tileset0.png", &tileset0 },
+    { "tileset1.png", &tileset1 },
+    { "tileset2.png", &tileset2 },
+    { "tileset3.png", &tileset3 },
+    { "tileset4.png", &tileset4 },
+};
+
 void load_images()
 {
-    charset = load_image("Media/charecterset.png");
-    font_image = load_image("Media/font.png");
-    text_window = load_image("Media/textwindow.png");
-    tall_window = load_image("Media/tallwindow.png");
-    tileset0 = load_image("Media/tileset0.png");
-    tileset1 = load_image("Media/tileset1.png");
-    tileset2 = load_image("Media/tileset2.png");
-    tileset3 = load_image("Media/tileset3.png");
-    tileset4 = load_image("Media/tileset4.png");
+    for (int i = 0; i < IMAGE_COUNT; i++) {
+        char path[64];
+        std::snprintf(path, sizeof path, "Media/%s", IMAGE_FILES[i].name);
+        *IMAGE_FILES[i].surface = load_image(path);
+    }
 
     fill_clip_tables();
     update_ground_sheet();

@@ -5,6 +5,18 @@
 
 #include <SDL.h>
 
+// One of the game's images: its file in Media/ and the surface it loads into.
+struct ImageFile {
+    const char* name;
+    SDL_Surface** surface;
+};
+
+const int IMAGE_COUNT = 9;
+
+// The nine images, read by load_images, drawn by make-media and checked by
+// the media tests.
+extern const ImageFile IMAGE_FILES[IMAGE_COUNT];
+
 // Loads a PNG converted to the screen's format with the cyan colour key.
 // Returns null (and says why on stderr) when the file cannot be used.
 SDL_Surface* load_image(const char* filename);

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/headless.h"
+
 namespace
 {
 
@@ -18,23 +20,14 @@ void push(SDL_Event& event)
 
 void open_test_screen()
 {
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-    }
-    if (screen == nullptr)
-        screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
-    ASSERT_NE(screen, nullptr) << SDL_GetError();
+    ASSERT_TRUE(open_screen()) << SDL_GetError();
     ASSERT_EQ(screen->format->BitsPerPixel, 16);
     drain_events();
 }
 
 void push_button(int button, bool pressed)
 {
-    SDL_Event event {};
-    event.type = event.jbutton.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-    event.jbutton.button = (Uint8)button;
-    event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    push(event);
+    ASSERT_TRUE(push_button_event(button, pressed)) << SDL_GetError();
 }
 
 void push_key(SDLKey key, bool pressed)

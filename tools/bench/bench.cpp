@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/headless.h"
 #include "render/render.h"
 #include "save/save.h"
 #include "shell/game_state.h"
@@ -174,12 +175,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0
-        || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, SDL_FULLSCREEN)) == nullptr) {
-        std::fprintf(stderr, "bench: cannot open the screen: %s\n", SDL_GetError());
+    if (!open_screen())
         return 1;
-    }
     init_game_seeded(1);
     if (tileset0 == nullptr || boxes_remaining == 0) {
         std::fprintf(stderr, "bench: run me from the build folder, beside Media/\n");

@@ -26,6 +26,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/headless.h"
 #include "replay_io.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
