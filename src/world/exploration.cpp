@@ -66,6 +66,12 @@ template <typename OnPush> static void push_back(int* x, int* y, OnPush on_push)
     }
 }
 
+bool stands_free(int x, int y)
+{
+    return !blocked(x, (long long)y - PROBE_UP) && !blocked(x, (long long)y + PROBE_DOWN)
+        && !blocked((long long)x - PROBE_SIDE, y) && !blocked((long long)x + PROBE_SIDE, y);
+}
+
 void start_encounter()
 {
     const int m = std::rand() % MONSTER_COUNT;
