@@ -126,7 +126,8 @@ std::string summarise(const std::vector<MapFinding>& findings)
 {
     if (findings.empty())
         return "map checks passed";
-    std::string line = std::to_string(findings.size()) + (findings.size() == 1 ? " problem: " : " problems: ");
+    std::string line
+        = std::to_string(findings.size()) + (findings.size() == 1 ? " problem: " : " problems: ");
     for (size_t i = 0; i < findings.size() && i < 2; i++)
         line += (i > 0 ? "; " : "") + describe(findings[i]);
     if (findings.size() > 2)

@@ -23,7 +23,8 @@ namespace
 {
 
 const int CELLS = MAP_SIZE * MAP_SIZE;
-const int ALL_LAYERS[LAYER_COUNT] = { LAYER_GROUND, LAYER_EDGE, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD };
+const int ALL_LAYERS[LAYER_COUNT]
+    = { LAYER_GROUND, LAYER_EDGE, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD };
 // The edge layer is left out: the game derives it.
 const int GAME_LAYERS[4] = { LAYER_GROUND, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD };
 
@@ -32,8 +33,8 @@ std::string where(long index, const int* layers)
 {
     char text[96];
     const int layer = layers[index / CELLS];
-    std::snprintf(text, sizeof text, "value %ld (layer %d %s, cell %ld, %ld)", index + 1, layer, layer_name(layer),
-        index % CELLS / MAP_SIZE, index % MAP_SIZE);
+    std::snprintf(text, sizeof text, "value %ld (layer %d %s, cell %ld, %ld)", index + 1, layer,
+        layer_name(layer), index % CELLS / MAP_SIZE, index % MAP_SIZE);
     return text;
 }
 

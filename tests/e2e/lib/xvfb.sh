@@ -1,11 +1,13 @@
 # Shared by the end-to-end scripts: a private X server, the game started in a
 # fresh folder with a copy of Media/, and a way to wait for its window.
-# Sourced, not run.
+# Sourced, not run. A script may set E2E_SCREEN (default 320x240x24) before
+# sourcing for a larger screen, and E2E_GAME after it for another program.
 
 E2E_GAME=$1
 E2E_BUILD=$2
 E2E_DIR=$(mktemp -d)
 E2E_DISPLAY_NUMBER=$((90 + RANDOM % 100))
+E2E_SCREEN=${E2E_SCREEN:-320x240x24}
 
 e2e_cleanup() {
     [ -n "${E2E_GAME_PID:-}" ] && kill "$E2E_GAME_PID" 2>/dev/null
@@ -22,7 +24,7 @@ e2e_fail() {
 # Starts Xvfb on a display nobody uses and exports DISPLAY.
 e2e_start_x() {
     while [ -e "/tmp/.X${E2E_DISPLAY_NUMBER}-lock" ]; do E2E_DISPLAY_NUMBER=$((E2E_DISPLAY_NUMBER + 1)); done
-    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 320x240x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "$E2E_SCREEN" -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$E2E_DISPLAY_NUMBER"
     for _ in $(seq 50); do
