@@ -152,7 +152,7 @@ void draw_overlays(SDL_Surface* piece, int wx, int wy, const EditorView& v)
                 apply_surface(x, y, blocked_tint, piece, nullptr);
             bool broken = false;
             for (int layer = 0; layer < LAYER_COUNT; layer++)
-                broken = broken || (v.shown[layer] && !valid_tile_value(map_layers[layer][i][j]));
+                broken = broken || !valid_tile_value(map_layers[layer][i][j]);
             if (broken) {
                 frame_rect(piece, x, y, TILE_SIZE, TILE_SIZE, 2, bad);
                 for (int k = 2; k < TILE_SIZE - 2; k++) {
@@ -291,10 +291,10 @@ void draw_panel(SDL_Surface* window, const EditorView& v, const MapEdit& edit)
             fill(window, PANEL_LEFT, y - 1, width, LINE_HEIGHT, rgb(window, 70, 92, 150));
         std::string line = std::string(v.shown[layer] ? "[x] " : "[ ] ") + std::to_string(layer + 1) + " "
             + layer_name(layer);
-        if (layer == LAYER_EDGE)
-            line += " (derived)";
         if (v.stand_in[layer])
-            line += " #";
+            line += " (numbers)";
+        else if (layer == LAYER_EDGE)
+            line += " (derived)";
         text(window, PANEL_LEFT + 4, y, line, width - 8);
     }
     draw_palette(window, v);
@@ -320,7 +320,7 @@ void draw_status(SDL_Surface* window, const EditorView& v)
     fill(window, 0, STATUS_TOP, WINDOW_WIDTH, WINDOW_HEIGHT - STATUS_TOP, rgb(window, 28, 31, 41));
     fill(window, 0, STATUS_TOP, WINDOW_WIDTH, 1, rgb(window, 80, 86, 100));
     const int left = 6;
-    int top = STATUS_TOP + 5;
+    int top = STATUS_TOP + 4;
     int x, y;
     if (cell_under(v, v.pointer_x, v.pointer_y, &x, &y)) {
         char where[96];
@@ -344,8 +344,9 @@ void draw_status(SDL_Surface* window, const EditorView& v)
     text(window, left, top, v.message);
     text(window, left, top + LINE_HEIGHT, v.checks);
     text(window, left, top + 2 * LINE_HEIGHT + 2,
-        "left paint  right clear  middle drag or arrows move  1-5 layer  Ctrl+S save  Ctrl+E export  "
-        "Ctrl+Z/Y undo/redo");
+        "left: paint (on the palette: pick)   right: clear   middle drag or arrows: move   1-5: layer");
+    text(window, left, top + 3 * LINE_HEIGHT + 2,
+        "Ctrl+S: save test.dat   Ctrl+E: export the game's map   Ctrl+Z / Ctrl+Y: undo / redo   Esc: leave");
 }
 
 } // namespace
