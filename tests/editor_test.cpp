@@ -1,9 +1,11 @@
 // The map editor's work without a window: strokes with undo and redo, the
 // five-layer file and the game's map file written and read back, the messages
-// for broken files, the map checks on broken maps and writes that fail.
+// for broken files, the map checks on broken maps, writes that fail, and the
+// drawing of bad cells and of a layer whose sheet is missing.
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "editor/editor_view.h"
 #include "editor/map_edit.h"
 #include "map/map_checks.h"
 #include "map/map_file.h"
@@ -298,6 +300,48 @@ TEST(MapChecks, EachBrokenRuleIsFoundWhereItIsBroken)
             found.begin(), found.end(), [&](const MapFinding& f) { return describe(f).find(c.found) == 0; }))
             << c.found << ", but found " << summarise(found);
     }
+}
+
+TEST(EditorView, BadCellsAreMarkedAndAMissingSheetIsDrawnAsNumberedTiles)
+{
+    open_test_screen();
+    reset_game_state();
+    ScratchDir scratch;
+    ASSERT_EQ(
+        std::system(("cp -r '" + std::string(RPG_BUILD_DIR) + "/Media' . && rm Media/tileset2.png").c_str()),
+        0);
+    EditorView v;
+    const std::string said = stderr_of([&] { load_editor_sheets(v); });
+    EXPECT_NE(
+        said.find(
+            "map-editor: no usable sheet Media/tileset2.png: layer 2 (obstacle) is drawn as numbered cells"),
+        std::string::npos)
+        << said;
+    EXPECT_EQ(Ints(v.stand_in, v.stand_in + LAYER_COUNT), Ints({ 0, 0, 1, 0, 0 }));
+
+    fill_map(2);
+    map_layers[LAYER_OBSTACLE][5][5] = 7;
+    map_layers[LAYER_OBJECT][2][3] = 20;
+    map_layers[LAYER_OVERHEAD][8][1] = -5;
+    SDL_Surface* window = make_surface(WINDOW_WIDTH, WINDOW_HEIGHT, 0, 0, 0);
+    MapEdit edit;
+    v.markers = false;
+    draw_editor(window, v, edit);
+    const Uint16 magenta = (Uint16)SDL_MapRGB(window->format, 255, 0, 255);
+    const Uint16 numbered = (Uint16)SDL_MapRGB(window->format, 30, 30, 30);
+    const Uint16 white = (Uint16)SDL_MapRGB(window->format, 255, 255, 255);
+    EXPECT_EQ(Ints({ pixel16(window, 40, 60), pixel16(window, 50, 70), pixel16(window, 160, 20) }),
+        Ints({ magenta, magenta, magenta }));
+    EXPECT_EQ(Ints({ pixel16(window, 102, 104), pixel16(window, 111, 105) }), Ints({ numbered, white }))
+        << "tile 7";
+    EXPECT_NE(pixel16(window, 70, 70), magenta) << "a good cell";
+
+    v.shown[LAYER_OBSTACLE] = false;
+    v.zoom = 2;
+    draw_editor(window, v, edit);
+    EXPECT_NE(pixel16(window, 204, 208), numbered) << "a hidden layer";
+    EXPECT_EQ(pixel16(window, 80, 120), magenta) << "bad cells stay marked, at 2x";
+    SDL_FreeSurface(window);
 }
 
 } // namespace
