@@ -208,15 +208,17 @@ void key(Editor& e, const SDL_keysym& k)
     }
 }
 
-// Arrow keys held move the view; Shift moves it faster.
-void scroll(Editor& e)
+// Arrow keys held move the view; Shift moves it faster. True when it moved.
+bool scroll(Editor& e)
 {
     const Uint8* keys = SDL_GetKeyState(nullptr);
     const int speed = (SDL_GetModState() & KMOD_SHIFT ? 24 : 6) / e.view.zoom + 1;
     const int dx = (keys[SDLK_RIGHT] ? speed : 0) - (keys[SDLK_LEFT] ? speed : 0);
     const int dy = (keys[SDLK_DOWN] ? speed : 0) - (keys[SDLK_UP] ? speed : 0);
-    if (dx != 0 || dy != 0)
-        move_view(e.view, dx, dy);
+    if (dx == 0 && dy == 0)
+        return false;
+    move_view(e.view, dx, dy);
+    return true;
 }
 
 int usage()
@@ -264,9 +266,12 @@ int main(int argc, char** argv)
         e.view.view_x, e.view.view_y, e.view.zoom, MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT);
     std::fflush(stdout);
 
+    // The window is drawn again only after an event or a move of the view.
+    bool changed = true;
     while (!e.leaving) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
+            changed = true;
             switch (event.type) {
             case SDL_MOUSEBUTTONDOWN: press(e, event.button); break;
             case SDL_MOUSEBUTTONUP: release(e); break;
@@ -276,7 +281,12 @@ int main(int argc, char** argv)
             default: break;
             }
         }
-        scroll(e);
+        changed = scroll(e) || changed;
+        if (!changed) {
+            SDL_Delay(16);
+            continue;
+        }
+        changed = false;
         static bool captioned_unsaved = true;
         if (captioned_unsaved != e.edit.unsaved()) {
             captioned_unsaved = e.edit.unsaved();
