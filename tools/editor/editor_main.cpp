@@ -262,8 +262,11 @@ int main(int argc, char** argv)
     say(e, opened, opened.compare(0, 7, "opened ") != 0);
     e.view.checks = "checks: " + summarise(check_map()) + " (export to " + e.export_path + ")";
     centre_view(e.view, PLAYER_START_X, PLAYER_START_Y);
-    std::printf("map-editor: view at (%d, %d), zoom %d, map view %d x %d at the window's top-left\n",
-        e.view.view_x, e.view.view_y, e.view.zoom, MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT);
+    char driver[32] = "?";
+    SDL_VideoDriverName(driver, sizeof driver);
+    std::printf(
+        "map-editor: view at (%d, %d), zoom %d, map view %d x %d at the window's top-left, video %s\n",
+        e.view.view_x, e.view.view_y, e.view.zoom, MAP_VIEW_WIDTH, MAP_VIEW_HEIGHT, driver);
     std::fflush(stdout);
 
     // The window is drawn again only after an event or a move of the view.

@@ -21,10 +21,12 @@ e2e_fail() {
     exit 1
 }
 
-# Starts Xvfb on a display nobody uses and exports DISPLAY.
+# Starts Xvfb on a display nobody uses and exports DISPLAY. Without -noreset
+# the server resets when the probe below disconnects, and a program that
+# connects just then silently gets SDL's offscreen driver and no window.
 e2e_start_x() {
     while [ -e "/tmp/.X${E2E_DISPLAY_NUMBER}-lock" ]; do E2E_DISPLAY_NUMBER=$((E2E_DISPLAY_NUMBER + 1)); done
-    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "$E2E_SCREEN" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "$E2E_SCREEN" -nolisten tcp -noreset -noreset >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$E2E_DISPLAY_NUMBER"
     for _ in $(seq 50); do
@@ -50,7 +52,7 @@ e2e_start_game() {
         fi
         sleep 0.1
     done
-    e2e_fail "the game's window did not appear"
+    e2e_fail "the game's window did not appear: $(cat "$E2E_DIR/game.log" 2>/dev/null)"
 }
 
 # Holds a key for about `frames` frames of the game.
