@@ -1,13 +1,9 @@
-// The generated media in the build's Media folder: the sheets' sizes and
-// where they are transparent, the font's glyphs, and the map's rules (values,
-// the sea around it, room for the start and the characters, the boxes' lids,
-// a repair station in sight of the start, everything reachable on foot).
+// The media in the build's Media folder: the sheets' sizes and where they are
+// transparent, the font's glyphs, and the shipped map held to the map checks.
 #include <SDL_image.h>
 
-#include <algorithm>
-#include <fstream>
-#include <queue>
-
+#include "map/map_checks.h"
+#include "map/map_file.h"
 #include "support/test_support.h"
 
 namespace
@@ -186,105 +182,15 @@ TEST_F(MediaImages, EveryGlyphIsDistinctAndTheSpaceIsBlank)
     }
 }
 
-// The map file read by hand: four blocks of 200 columns of 200 values.
-class MediaMap : public ::testing::Test
+// The shipped map, copied into Media/ by the build, keeps every rule of the
+// map checks that the editor runs on each save.
+TEST(MediaMap, TheShippedMapReadsCleanlyAndKeepsEveryRule)
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        std::ifstream in(media("map.dat"));
-        for (int v; in >> v;)
-            values.push_back(v);
-        trailing_junk = !in.eof();
-    }
-    void SetUp() override { ASSERT_EQ(values.size(), 160000u); }
-
-    static int at(int block, int x, int y) { return values[(size_t)(block * 40000 + x * 200 + y)]; }
-    static bool walkable(int x, int y)
-    {
-        return x >= 0 && y >= 0 && x < 200 && y < 200 && at(0, x, y) != -1 && at(1, x, y) == -1
-            && at(2, x, y) == -1;
-    }
-
-    static std::vector<int> values;
-    static bool trailing_junk;
-};
-
-std::vector<int> MediaMap::values;
-bool MediaMap::trailing_junk = false;
-
-// The player's start and the characters' starting points, in map pixels.
-std::vector<std::pair<int, int>> starts()
-{
-    std::vector<std::pair<int, int>> all = { { PLAYER_START_X, PLAYER_START_Y } };
-    for (int n = 0; n < NPC_COUNT; n++)
-        all.push_back({ NPC_START_X[n], NPC_START_Y[n] });
-    return all;
-}
-
-TEST_F(MediaMap, FourFullLayersOfTileNumbersWithABlockedBorderAndRoomToStart)
-{
-    EXPECT_FALSE(trailing_junk);
-    EXPECT_EQ(std::count_if(values.begin(), values.end(), [](int v) { return v < -1 || v > 19; }), 0);
-    EXPECT_EQ(
-        std::count_if(values.begin(), values.begin() + 40000, [](int v) { return v == 0 || v == 1; }), 0)
-        << "the water frames would look like water and walk like land";
-    for (int i = 0; i < 200; i++)
-        EXPECT_FALSE(walkable(i, 0) || walkable(i, 199) || walkable(0, i) || walkable(199, i))
-            << "border at " << i;
-    for (const auto& [x, y] : starts()) {
-        EXPECT_TRUE(walkable((x - 8) / 20, y / 20) && walkable((x + 8) / 20, y / 20)
-            && walkable(x / 20, (y - 4) / 20) && walkable(x / 20, (y + 6) / 20))
-            << "probes at (" << x << ", " << y << ")";
-        for (int dx = -2; dx <= 2; dx++)
-            for (int dy = -2; dy <= 2; dy++)
-                EXPECT_TRUE(walkable(x / 20 + dx, y / 20 + dy)) << "room around " << x << ", " << y;
-    }
-}
-
-TEST_F(MediaMap, BoxesHaveLidsAndBoxesStationsAndCharactersCanBeReachedOnFoot)
-{
-    // Cells reached on foot from the player's start, with a margin of one cell.
-    std::vector<std::vector<char>> seen(202, std::vector<char>(202, 0));
-    std::queue<std::pair<int, int>> q;
-    auto mark = [&](int x, int y) {
-        if (walkable(x, y) && !seen[x + 1][y + 1]) {
-            seen[x + 1][y + 1] = 1;
-            q.push({ x, y });
-        }
-    };
-    for (mark(PLAYER_START_X / TILE_SIZE, PLAYER_START_Y / TILE_SIZE); !q.empty(); q.pop()) {
-        const auto [x, y] = q.front();
-        mark(x + 1, y);
-        mark(x - 1, y);
-        mark(x, y + 1);
-        mark(x, y - 1);
-    }
-    int boxes = 0, stations = 0, stations_in_sight = 0;
-    for (int x = 0; x < 200; x++)
-        for (int y = 0; y < 200; y++) {
-            const int object = at(2, x, y);
-            if (object == BOX_TILE || object == REPAIR_TILE) {
-                EXPECT_TRUE(seen[x][y + 1] || seen[x + 2][y + 1] || seen[x + 1][y] || seen[x + 1][y + 2])
-                    << "object " << object << " at " << x << ", " << y;
-            }
-            boxes += object == BOX_TILE;
-            EXPECT_TRUE(object != BOX_TILE || (y > 0 && at(3, x, y - 1) == BOX_TILE))
-                << "lid at " << x << ", " << y;
-            EXPECT_TRUE(at(3, x, y) != BOX_TILE || (y < 199 && at(2, x, y + 1) == BOX_TILE))
-                << "stray lid at " << x << ", " << y;
-            stations += object == REPAIR_TILE;
-            // The first screen of a new game, wholly in sight.
-            const int left = PLAYER_START_X - SCREEN_WIDTH / 2, top = PLAYER_START_Y - SCREEN_HEIGHT / 2;
-            stations_in_sight += object == REPAIR_TILE && TILE_SIZE * x >= left
-                && TILE_SIZE * x + TILE_SIZE - 1 < left + SCREEN_WIDTH && TILE_SIZE * y >= top
-                && TILE_SIZE * y + TILE_SIZE - 1 < top + SCREEN_HEIGHT;
-        }
-    EXPECT_TRUE(boxes >= 12 && boxes <= 30) << boxes;
-    EXPECT_GE(stations, 1);
-    EXPECT_GE(stations_in_sight, 1);
-    for (const auto& [x, y] : starts())
-        EXPECT_TRUE(seen[x / TILE_SIZE + 1][y / TILE_SIZE + 1]) << "character at " << x << ", " << y;
+    reset_game_state();
+    std::string problem;
+    ASSERT_TRUE(read_game_map(media("map.dat"), problem)) << problem;
+    const std::vector<MapFinding> found = check_map();
+    EXPECT_EQ(summarise(found), "map checks passed");
 }
 
 } // namespace

@@ -28,6 +28,10 @@ void move_npcs();
 // or stranger; the step stays 0 or 1 whatever it holds.
 int walking_step();
 
+// True when a character anchored at world pixel (x, y) stands clear: none of
+// the four probes that push walkers back lies in a blocked cell or off the map.
+bool stands_free(int x, int y);
+
 // Starts a battle against a randomly drawn monster.
 void start_encounter();
 

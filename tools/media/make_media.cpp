@@ -1,5 +1,6 @@
-// make-media: draws the game's nine images and builds its map, writing them
-// into the folder named on the command line (the game's Media folder).
+// make-media: draws the game's nine images, writing them into the folder
+// named on the command line (the game's Media folder). The map is data of its
+// own (data/map.dat), made with the map editor.
 // Everything comes from code and fixed seeds: every run writes the same bytes.
 #include <sys/stat.h>
 
@@ -63,6 +64,5 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "make-media: nothing draws %s\n", image.name);
         ok = ok && picture && write_image(folder, image.name, *picture);
     }
-    ok = ok && write_world_map(folder + "/map.dat");
     return ok ? 0 : 1;
 }
