@@ -212,8 +212,9 @@ TEST(PadLayout, AVirtualPadOfTheLibraryWalksConfirmsAndLeaves)
     // The library numbers a pad's buttons and axes as SDL2 does its game
     // controller's, which names them.
     std::string names = std::string(axis_name(PAD_AXIS_LEFT_X)) + " " + axis_name(PAD_AXIS_LEFT_Y);
-    for (int b : { PAD_A, PAD_B, PAD_X, PAD_Y, PAD_BACK, PAD_GUIDE, PAD_START, PAD_LEFT_STICK, PAD_RIGHT_STICK,
-             PAD_LEFT_SHOULDER, PAD_RIGHT_SHOULDER, PAD_DPAD_UP, PAD_DPAD_DOWN, PAD_DPAD_LEFT, PAD_DPAD_RIGHT })
+    for (int b : { PAD_A, PAD_B, PAD_X, PAD_Y, PAD_BACK, PAD_GUIDE, PAD_START, PAD_LEFT_STICK,
+             PAD_RIGHT_STICK, PAD_LEFT_SHOULDER, PAD_RIGHT_SHOULDER, PAD_DPAD_UP, PAD_DPAD_DOWN,
+             PAD_DPAD_LEFT, PAD_DPAD_RIGHT })
         names += std::string(" ") + button_name(b);
     EXPECT_EQ(names,
         "leftx lefty a b x y back guide start leftstick rightstick leftshoulder rightshoulder dpup dpdown "
