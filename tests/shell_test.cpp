@@ -32,34 +32,6 @@ TEST_F(Shell, PressAndReleaseInOneFrameHaveNoEffect)
     EXPECT_EQ(up_button, 2) << "a direction stays pressed while held";
 }
 
-TEST_F(Shell, SelectActsLikeStartAndFaceButtonsAlike)
-{
-    for (int button : { GP2X_START, GP2X_SELECT }) {
-        reset_game_state();
-        frame({ GP2X_RIGHT, button });
-        EXPECT_EQ(Ints({ menu_state, start_button, player_x }), Ints({ MENU_SAVE, BUTTON_HELD, 1542 }))
-            << "button " << button << " opens the menu after the frame's exploration step and is acted on";
-    }
-    for (int button : { GP2X_A, GP2X_B, GP2X_X, GP2X_Y }) {
-        reset_game_state();
-        frame({ button });
-        EXPECT_EQ(accept, 2) << "button " << button;
-    }
-}
-
-TEST_F(Shell, DiagonalsAndButtonsFromSixteenOnChangeNothing)
-{
-    for (int button : { 1, 3, 5, 7, 16, 17, 31, 255 }) {
-        frame({ button });
-        EXPECT_EQ(
-            Ints({ up_button, down_button, left_button, right_button, start_button, accept, quit_requested }),
-            Ints(7, 0))
-            << button;
-        frame({ ~button });
-    }
-    EXPECT_EQ(menu_state, MENU_CLOSED);
-}
-
 TEST_F(Shell, LAndRQuitFromEveryStateAndTheirReleaseDoesNothing)
 {
     for (int button : { GP2X_L, GP2X_R })
@@ -96,15 +68,6 @@ TEST_F(Shell, StartClosesTheMenuUnlessDownIsHeld)
     menu_state = MENU_LOAD;
     frame({ ~GP2X_UP, ~GP2X_START, GP2X_START, GP2X_DOWN });
     EXPECT_EQ(menu_state, MENU_SAVE) << "START with DOWN held reopens at Save";
-}
-
-TEST_F(Shell, StartDoesNothingInBattleNorOnceItIsOver)
-{
-    current_monster = 0;
-    frame({ GP2X_START });
-    current_monster = NO_MONSTER;
-    run_frame();
-    EXPECT_EQ(menu_state, MENU_CLOSED);
 }
 
 TEST_F(Shell, DesktopKeysBecomeConsoleButtons)

@@ -30,12 +30,13 @@ void push_button(int button, bool pressed)
     ASSERT_TRUE(push_button_event(button, pressed)) << SDL_GetError();
 }
 
-void push_key(SDLKey key, bool pressed)
+void push_key(SDLKey key, bool pressed, SDLMod mod)
 {
     SDL_Event event {};
     event.type = event.key.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
     event.key.state = pressed ? SDL_PRESSED : SDL_RELEASED;
     event.key.keysym.sym = key;
+    event.key.keysym.mod = mod;
     push(event);
 }
 

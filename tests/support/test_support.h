@@ -29,8 +29,9 @@ using Ints = std::vector<int>;
 void open_test_screen();
 void push_button(int button, bool pressed);
 
-// Pushes a desktop key press or release, or the window's close request.
-void push_key(SDLKey key, bool pressed);
+// Pushes a desktop key press or release (with modifier keys held), or the
+// window's close request.
+void push_key(SDLKey key, bool pressed, SDLMod mod = KMOD_NONE);
 void push_quit();
 
 // Discards every pending event.
