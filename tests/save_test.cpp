@@ -1,6 +1,6 @@
 // The save slot: the file's exact layout, each value loaded back within its
 // range whatever separates the values, short and damaged files, saves that
-// cannot be completed without losing the save already there, and FIFOs in
+// cannot be completed without losing the save already there, links and FIFOs in
 // place of the game's files. Saving and loading from the menu in play is the
 // save_load scenario's.
 #include <sys/resource.h>
@@ -336,6 +336,21 @@ std::string within_seconds(void (*step)(), bool (*check)())
     if (!WIFEXITED(status))
         return "blocked";
     return WEXITSTATUS(status) == 0 ? read_file("child.err") : "wrong";
+}
+
+TEST_F(Save, SaveNeverWritesThroughALink)
+{
+    write_file("kept.dat", "not a save");
+    for (const char* target : { "kept.dat", "nowhere.dat" }) {
+        ASSERT_EQ(symlink(target, "gamesave.dat.tmp"), 0);
+        EXPECT_EQ(stderr_of(save_game), "");
+        struct stat info;
+        ASSERT_TRUE(lstat("gamesave.dat", &info) == 0 && S_ISREG(info.st_mode)) << target;
+        EXPECT_EQ(lstat("gamesave.dat.tmp", &info), -1);
+        EXPECT_FALSE(file_exists("nowhere.dat"));
+    }
+    EXPECT_EQ(read_file("kept.dat"), "not a save");
+    EXPECT_EQ(read_file("gamesave.dat").substr(0, 4), "0\n0\n");
 }
 
 TEST_F(Save, FifosInPlaceOfTheGamesFilesNeverBlock)
