@@ -16,3 +16,12 @@ cmake -S . -B "build-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/$arch.cmake" -DRPG_WER
 cmake --build "build-$arch" -j"$jobs"
 [ "${2:-}" = "--no-tests" ] && exit 0
 (cd "build-$arch" && ctest --output-on-failure -j"$jobs")
+
+# The generator ran on the target: its images and map must be the native ones.
+if [ -d build/Media ]; then
+    for file in build/Media/*; do
+        cmp -s "$file" "build-$arch/Media/${file##*/}" ||
+            { echo "cross.sh: $arch made Media/${file##*/} unlike the native build" >&2; exit 1; }
+    done
+    echo "media: $(ls build/Media | wc -l) files made on $arch, the same as the native build's"
+fi
