@@ -6,7 +6,11 @@ set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu qemu-user-static debootstrap"
 case "${1:-}" in
---tests) packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross" ;;
+--tests)
+    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
+    # A window manager for the end-to-end test of full screen and the window.
+    packages="$packages openbox"
+    ;;
 --cross) packages="$packages $cross" ;;
 esac
 missing=""

@@ -7,7 +7,7 @@
 
 int glyph_index(const char* text, int position)
 {
-    if (text == nullptr)
+    if (text == NULL)
         return 0;
     int byte = (unsigned char)text[position];
     if (byte >= 33 && byte <= 126)
@@ -18,7 +18,7 @@ int glyph_index(const char* text, int position)
 // Any alignment other than centred or right-aligned is drawn left-aligned.
 void draw_text(int x, int y, const char* text, int align)
 {
-    if (text == nullptr)
+    if (text == NULL)
         return;
     int length = (int)std::strlen(text);
     if (length == 0)

@@ -16,7 +16,7 @@ static const int ANCHOR_Y = 30;
 // sheet has.
 static SDL_Rect* tile_clip(int value)
 {
-    return value >= 0 && value < TILES_PER_SHEET ? &tile_clips[value] : nullptr;
+    return value >= 0 && value < TILES_PER_SHEET ? &tile_clips[value] : NULL;
 }
 
 // Draws one frame of the character sheet for a character anchored at world
@@ -70,11 +70,11 @@ void draw_world()
             const int y = TILE_SIZE * j - camera_y;
             // Empty ground, and ground no sheet has a tile for, animates.
             const int value = map_layers[LAYER_GROUND][i][j];
-            const int tile = tile_clip(value) != nullptr ? value : step;
+            const int tile = tile_clip(value) != NULL ? value : step;
             apply_surface(x, y, ground_sheet(tile), screen, &tile_clips[tile]);
             for (int layer = LAYER_EDGE; layer < LAYER_OVERHEAD; layer++) {
                 SDL_Rect* clip = tile_clip(map_layers[layer][i][j]);
-                if (clip != nullptr)
+                if (clip != NULL)
                     apply_surface(x, y, ground_sheets[layer], screen, clip);
             }
         }
@@ -88,7 +88,7 @@ void draw_world()
         const int x = TILE_SIZE * i - camera_x;
         for (int j = first_row; j <= last_row; j++) {
             SDL_Rect* clip = tile_clip(map_layers[LAYER_OVERHEAD][i][j]);
-            if (clip != nullptr)
+            if (clip != NULL)
                 apply_surface(x, TILE_SIZE * j - camera_y, tileset4, screen, clip);
         }
     }

@@ -1,5 +1,6 @@
 // Button input: the pending SDL events turned into the game's button states.
-// This is the only place that reads the event queue.
+// This is the only place that reads the event queue. The console's joystick
+// buttons apply directly; a pad, keys and the window go through platform.cpp.
 #include "shell/game_state.h"
 #include "shell/platform.h"
 #include "shell/shell.h"
@@ -31,6 +32,13 @@ void read_input()
 {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        bool joystick = event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP
+            || event.type == SDL_JOYAXISMOTION || event.type == SDL_JOYHATMOTION
+            || event.type == SDL_JOYBALLMOTION;
+        if (joystick && pad_layout_in_use()) {
+            apply_pad_event(event);
+            continue;
+        }
         if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP) {
             apply_button(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN);
             continue;

@@ -7,23 +7,30 @@
 
 #include "render/render.h"
 #include "shell/game_state.h"
+#include "shell/platform.h"
 #include "shell/shell.h"
 #include "shell/timer.h"
 #include "world/world.h"
 
+// The name on the desktop window's title bar and in the game's messages.
+static const char GAME_TITLE[] = "gp2x-rpg";
+
 bool init_video()
 {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
-        std::fprintf(stderr, "gp2x-rpg: cannot initialise SDL: %s\n", SDL_GetError());
+        std::fprintf(stderr, "%s: cannot initialise SDL: %s\n", GAME_TITLE, SDL_GetError());
         return false;
     }
+    SDL_WM_SetCaption(GAME_TITLE, GAME_TITLE);
+    // Full screen, as on the console; on a desktop Alt+Return makes it a window.
     screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, SDL_FULLSCREEN);
-    if (screen == nullptr) {
-        std::fprintf(stderr, "gp2x-rpg: cannot open the 320x240 screen: %s\n", SDL_GetError());
+    if (screen == NULL) {
+        std::fprintf(stderr, "%s: cannot open the 320x240 screen: %s\n", GAME_TITLE, SDL_GetError());
         return false;
     }
     // Without a joystick no button event arrives; the desktop keys still do.
     SDL_JoystickOpen(0);
+    detect_pad_layout();
     SDL_ShowCursor(SDL_DISABLE);
     return true;
 }

@@ -1,5 +1,6 @@
-// The desktop platform layer: keyboard and window events translated into the
-// console's joystick button numbers, so the game can be played without one.
+// The platform layer: desktop keys, the window, and a game pad in the SDL
+// library's game-controller layout, all turned into the console's joystick
+// button numbers, so the game plays the same without the console.
 #ifndef PLATFORM_H
 #define PLATFORM_H
 
@@ -19,11 +20,51 @@ const int GP2X_B = 13;
 const int GP2X_X = 14;
 const int GP2X_Y = 15;
 
+// The one layout in which sdl12-compat's game-controller mode presents every
+// pad it knows: its button numbers, then its axes (2 to 5 are the right
+// stick and the triggers, which the game does not use; there are no hats).
+const int PAD_A = 0;
+const int PAD_B = 1;
+const int PAD_X = 2;
+const int PAD_Y = 3;
+const int PAD_BACK = 4;
+const int PAD_GUIDE = 5;
+const int PAD_START = 6;
+const int PAD_LEFT_STICK = 7;
+const int PAD_RIGHT_STICK = 8;
+const int PAD_LEFT_SHOULDER = 9;
+const int PAD_RIGHT_SHOULDER = 10;
+const int PAD_DPAD_UP = 11;
+const int PAD_DPAD_DOWN = 12;
+const int PAD_DPAD_LEFT = 13;
+const int PAD_DPAD_RIGHT = 14;
+const int PAD_BUTTON_COUNT = 15;
+const int PAD_AXIS_LEFT_X = 0;
+const int PAD_AXIS_LEFT_Y = 1;
+
+// The left stick presses a direction beyond PAD_STICK_PRESS and lets it go
+// only back inside PAD_STICK_RELEASE, so a stick resting near the edge of
+// its dead zone (about a third of the range) does not chatter.
+const int PAD_STICK_PRESS = 12000;
+const int PAD_STICK_RELEASE = 9000;
+
 // The console button a desktop key stands for, or -1 for a key without one.
 int key_to_button(SDLKey key);
 
 // Turns a keyboard or window event into a console button press or release.
-// Returns false for events that have no button meaning.
+// Returns false for events that have no button meaning; Alt+Return switches
+// the screen between full screen and a window here and also returns false.
 bool translate_platform_event(const SDL_Event& event, int* button, bool* pressed);
+
+// Decides whether joystick 0 is a pad in the game-controller layout (see
+// platform.cpp for how) and forgets every direction a pad held. Called once
+// after SDL_Init; the tests call it again after changing the environment.
+void detect_pad_layout();
+bool pad_layout_in_use();
+
+// Applies a joystick event of a pad in the game-controller layout to the
+// button states through apply_button. Events of other joysticks, buttons and
+// axes the game does not use change nothing.
+void apply_pad_event(const SDL_Event& event);
 
 #endif

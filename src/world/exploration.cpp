@@ -37,32 +37,39 @@ static bool blocked(long long x, long long y)
 
 static int random_direction() { return std::rand() % 4 + 1; }
 
+// The player (npc < 0) keeps walking as the buttons say.
+static void turn_after_push(int npc)
+{
+    if (npc >= 0)
+        npc_direction[npc] = random_direction();
+}
+
 // Pushes a character at (*x, *y) back out of blocked cells with the four
 // probes: up then down, left then right. When both probes of a pair are
-// blocked their corrections cancel. `on_push` runs after each correction, so
-// a wandering character can pick a new direction before the next probe.
-template <typename OnPush> static void push_back(int* x, int* y, OnPush on_push)
+// blocked their corrections cancel. A wandering character (npc >= 0) picks a
+// new direction after each correction, before the next probe.
+static void push_back(int* x, int* y, int npc)
 {
     int px = *x;
     int py = *y;
     if (blocked(px, (long long)py - PROBE_UP)) {
         py = py + 1;
         *y = py;
-        on_push();
+        turn_after_push(npc);
     }
     if (blocked(px, (long long)py + PROBE_DOWN)) {
         *y = py - 1;
-        on_push();
+        turn_after_push(npc);
     }
     py = *y;
     if (blocked((long long)px - PROBE_SIDE, py)) {
         px = px + 1;
         *x = px;
-        on_push();
+        turn_after_push(npc);
     }
     if (blocked((long long)px + PROBE_SIDE, py)) {
         *x = px - 1;
-        on_push();
+        turn_after_push(npc);
     }
 }
 
@@ -89,7 +96,7 @@ void move_npcs()
         default: break;
         }
 
-        push_back(&npc_x[i], &npc_y[i], [i] { npc_direction[i] = random_direction(); });
+        push_back(&npc_x[i], &npc_y[i], i);
 
         if (facing_x - DIALOG_RANGE < npc_x[i] && npc_x[i] < facing_x + DIALOG_RANGE
             && facing_y - DIALOG_RANGE < npc_y[i] && npc_y[i] < facing_y + DIALOG_RANGE)
@@ -133,7 +140,7 @@ void update_exploration()
             start_encounter();
     }
 
-    push_back(&player_x, &player_y, [] {});
+    push_back(&player_x, &player_y, -1);
 
     npc_step_counter++;
     if (npc_step_counter == 2) {

@@ -1,5 +1,6 @@
-# Shared by the end-to-end scripts: a private X server, the game started in a
-# fresh folder with a copy of Media/, and a way to wait for its window.
+# Shared by the end-to-end scripts: a private X server (with a window manager
+# when asked), the game started in a fresh folder with a copy of Media/, and
+# a way to wait for its window.
 # Sourced, not run.
 
 E2E_GAME=$1
@@ -9,6 +10,7 @@ E2E_DISPLAY_NUMBER=$((90 + RANDOM % 100))
 
 e2e_cleanup() {
     [ -n "${E2E_GAME_PID:-}" ] && kill "$E2E_GAME_PID" 2>/dev/null
+    [ -n "${E2E_WM_PID:-}" ] && kill "$E2E_WM_PID" 2>/dev/null
     [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     rm -rf "$E2E_DIR"
 }
@@ -19,10 +21,11 @@ e2e_fail() {
     exit 1
 }
 
-# Starts Xvfb on a display nobody uses and exports DISPLAY.
+# Starts Xvfb on a display nobody uses and exports DISPLAY. The screen is
+# 320 x 240 unless a larger WIDTHxHEIGHT is given.
 e2e_start_x() {
     while [ -e "/tmp/.X${E2E_DISPLAY_NUMBER}-lock" ]; do E2E_DISPLAY_NUMBER=$((E2E_DISPLAY_NUMBER + 1)); done
-    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 320x240x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "${1:-320x240}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$E2E_DISPLAY_NUMBER"
     for _ in $(seq 50); do
@@ -31,6 +34,17 @@ e2e_start_x() {
         sleep 0.1
     done
     e2e_fail "Xvfb did not start"
+}
+
+# Starts a window manager, which full screen and window titles need.
+e2e_start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_WM_PID=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    e2e_fail "the window manager did not start"
 }
 
 # Starts the game in the scratch folder; its output goes to game.log there.

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Makes the README's screenshot again: the start screen, drawn by the game's
+# own code through the snapshot tool, into docs/start.png.
+set -eu
+cd "$(dirname "$0")/.."
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target snapshot media
+mkdir -p docs
+(cd build && SDL_VIDEODRIVER=dummy tools/snapshot ../docs/start.png)
