@@ -72,5 +72,10 @@ case "$loaded" in
 *) fail "the programs do not load the classic SDL but: $(echo $loaded)" ;;
 esac
 
+# Not run here: tests of what only sdl12-compat has. Its game-controller
+# layout (the game rightly keeps the console's numbering on the classic
+# library, whatever the setting), and its window: full screen on X11 and the
+# dummy driver's SDL_WM_ToggleFullScreen, which the classic library lacks.
+compat_only='^(Pad\.|PadLayout\.UsedOnlyWhenTheLibrarySettingAsksForIt$|Window\.AltReturn|e2e_window$)'
 export LD_LIBRARY_PATH=$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
-(cd "$build" && ctest --output-on-failure "$@")
+(cd "$build" && ctest -E "$compat_only" "$@")
