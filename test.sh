@@ -11,8 +11,8 @@ jobs=$(nproc)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
-echo "== build with warnings as errors"
-cmake -S . -B build -DRPG_WERROR=ON >/dev/null
+echo "== build with warnings as errors, the game library as C++98 like the console's compilers"
+cmake -S . -B build -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs") | tee -a "$log"
 

@@ -1,13 +1,28 @@
 // Battles driven frame by frame through run_frame with pushed buttons and a
 // seeded rand(): turns, messages, rewards, level-ups, escape and death.
-#include <cstdio>
-
 #include "support/test_support.h"
 
 namespace
 {
 
-const int DISMISS = 0, ATTACK = 1, INVENTORY = 2, MAGIC = 3, RUN = 4;
+// A step of after(): let the message type out and dismiss it. The other steps
+// are the menu's entries, BATTLE_ATTACK to BATTLE_RUN.
+const int DISMISS = BATTLE_MESSAGE;
+const int ATTACK = BATTLE_ATTACK, INVENTORY = BATTLE_INVENTORY, MAGIC = BATTLE_MAGIC, RUN = BATTLE_RUN;
+
+// A battle state and its message as after() returns them.
+std::string shown(int state, const std::string& message)
+{
+    return std::to_string(state) + ": " + message;
+}
+
+// The first seed whose first `count` draws suit `wanted`; rand() is left seeded with it.
+unsigned seed_for(int count, bool (*wanted)(const Ints&))
+{
+    for (unsigned seed = 1;; seed++)
+        if (wanted(seeded_draws(seed, count)))
+            return seed;
+}
 
 // One frame with a confirm button newly pressed and `held` directions held during it.
 void press(const Ints& held = {})
@@ -30,12 +45,12 @@ std::string after(std::initializer_list<int> steps, const Ints& held = {})
                 run_frame();
             press(held);
         } else {
-            EXPECT_EQ(battle_state, 1) << "the menu is shown";
+            EXPECT_EQ(battle_state, BATTLE_ATTACK) << "the menu is shown";
             static const Ints way[] = { {}, {}, { GP2X_RIGHT }, { GP2X_DOWN }, { GP2X_RIGHT, GP2X_DOWN } };
             press(way[step]);
         }
     }
-    return std::to_string(battle_state) + ": " + battle_message;
+    return shown(battle_state, battle_message);
 }
 
 class Battle : public ::testing::Test
@@ -50,77 +65,81 @@ protected:
     }
     void TearDown() override { drain_events(); }
 
-    // A battle begun as exploration begins one.
-    static void start_battle(int m, int hp = -1)
+    // Meets monster m as exploration does, from a seed that draws it.
+    static void meet(int m)
     {
-        current_monster = m;
-        monster_hp = hp < 0 ? monster_max_hp[m] : hp;
-        std::snprintf(battle_message, TEXT_SIZE, "A %s approaches.", monster_name[m]);
-        message_chars = 0.0;
-        battle_state = 0;
+        unsigned seed = 0;
+        do {
+            std::srand(++seed);
+            start_encounter();
+        } while (current_monster != m);
     }
 };
 
 TEST_F(Battle, WonFightRunsFromTheApproachBackToExploration)
 {
-    const Ints r = seeded_draws(4, 5); // a blow of 6, then one of 5
-    const int bite = (r[1] % 5 + 5) / 2, won = r[3] % 10;
-    start_battle(4); // Neo-Luddite: 10 HP, attack 5, 4 exp, gold below 10
-    EXPECT_EQ(after({ DISMISS }), "1: A Neo-Luddite approaches.");
-    EXPECT_EQ(
-        after({ ATTACK }), "5: You did " + std::to_string(r[0] % 2 + 5) + " damage to the Neo-Luddite.");
-    EXPECT_EQ(monster_hp, 5 - r[0] % 2);
-    EXPECT_EQ(after({ DISMISS }), "0: The Neo-Luddite attacked and did " + std::to_string(bite) + " damage.");
-    EXPECT_EQ(Ints({ player_hp, battle_amount }), Ints({ 25 - bite, bite }));
+    meet(4); // Neo-Luddite: 10 HP, attack 5, 4 exp, gold below 10
+    // Draws for a blow of 6, a bite of 4, a blow of 5 and 7 gold.
+    const Ints r = seeded_draws(
+        seed_for(5,
+            [](const Ints& d) { return d[0] % 2 == 1 && d[1] % 5 >= 3 && d[2] % 2 == 0 && d[3] % 10 == 7; }),
+        5);
+    EXPECT_EQ(after({ DISMISS }), shown(BATTLE_ATTACK, "A Neo-Luddite approaches."));
+    EXPECT_EQ(after({ ATTACK }), shown(BATTLE_ACTION, "You did 6 damage to the Neo-Luddite."));
+    EXPECT_EQ(monster_hp, 4);
+    EXPECT_EQ(after({ DISMISS }), shown(BATTLE_MESSAGE, "The Neo-Luddite attacked and did 4 damage."));
+    EXPECT_EQ(Ints({ player_hp, battle_amount }), Ints({ 21, 4 }));
     after({ DISMISS, ATTACK });
-    EXPECT_EQ(Ints({ monster_hp, battle_amount }), Ints({ 0, r[2] % 2 + 5 }));
+    EXPECT_EQ(Ints({ monster_hp, battle_amount }), Ints({ 0, 5 }));
     EXPECT_EQ(after({ DISMISS }),
-        "0: You defeated the Neo-Luddite and gained 4 exp and " + std::to_string(won) + " gold!");
-    EXPECT_EQ(Ints({ exp, gold, current_monster }), Ints({ 4, 5 + won, 4 }));
+        shown(BATTLE_MESSAGE, "You defeated the Neo-Luddite and gained 4 exp and 7 gold!"));
+    EXPECT_EQ(Ints({ exp, gold, current_monster }), Ints({ 4, 12, 4 }));
     after({ DISMISS });
-    EXPECT_EQ(Ints({ current_monster, level }), Ints({ -1, 0 }));
+    EXPECT_EQ(Ints({ current_monster, level }), Ints({ NO_MONSTER, 0 }));
     EXPECT_EQ(std::rand(), r[4]) << "exactly four draws: two attacks, one bite, one purse";
 }
 
 TEST_F(Battle, VictoryShowsEachLevelUpInTurnButNoneFromTheLastLevel)
 {
     // Beating the first monster pays 1 exp and no gold, and draws nothing for it.
+    meet(0);
     const Ints r = seeded_draws(3, 2);
-    start_battle(0);
     EXPECT_EQ(after({ DISMISS, ATTACK, DISMISS }),
-        "0: You defeated the Non mutated pineapple and gained 1 exp and 0 gold!");
+        shown(BATTLE_MESSAGE, "You defeated the Non mutated pineapple and gained 1 exp and 0 gold!"));
     EXPECT_EQ(std::rand(), r[1]);
 
     // 5 to 30 exp at level 0 crosses 10 and 20; a level-up heals nothing.
-    start_battle(8, 1);
+    meet(8);
+    monster_hp = 1;
     exp = 5;
     after({ DISMISS, ATTACK, DISMISS });
     EXPECT_EQ(exp, 30);
-    EXPECT_EQ(after({ DISMISS }), "0: Your level increased to 2!");
+    EXPECT_EQ(after({ DISMISS }), shown(BATTLE_MESSAGE, "Your level increased to 2!"));
     EXPECT_EQ(level, 1);
-    EXPECT_EQ(after({ DISMISS }), "0: Your level increased to 3!");
+    EXPECT_EQ(after({ DISMISS }), shown(BATTLE_MESSAGE, "Your level increased to 3!"));
     EXPECT_EQ(Ints({ level, player_hp }), Ints({ 2, 25 }));
     after({ DISMISS });
-    EXPECT_EQ(current_monster, -1);
+    EXPECT_EQ(current_monster, NO_MONSTER);
 
     for (int from : { 9, -1 }) {
         level = from;
         exp = 100000;
-        start_battle(1, 1);
+        meet(1);
+        monster_hp = 1;
         after({ DISMISS, ATTACK, DISMISS, DISMISS });
-        EXPECT_EQ(Ints({ current_monster, level }), Ints({ -1, from }));
+        EXPECT_EQ(Ints({ current_monster, level }), Ints({ NO_MONSTER, from }));
     }
 }
 
 TEST_F(Battle, SuccessfulEscapeEndsOnDismissalWithoutABite)
 {
+    meet(9);
     const Ints r = seeded_draws(seed_where([](int v) { return v % 10 == 5; }), 2);
-    start_battle(9);
-    EXPECT_EQ(after({ DISMISS, RUN }), "0: You successfully escaped!");
+    EXPECT_EQ(after({ DISMISS, RUN }), shown(BATTLE_MESSAGE, "You successfully escaped!"));
     run_frames(100);
     EXPECT_EQ(current_monster, 9) << "the battle waits for the message to be dismissed";
     press();
-    EXPECT_EQ(Ints({ current_monster, escape_pending, player_hp }), Ints({ -1, 0, 25 }));
+    EXPECT_EQ(Ints({ current_monster, escape_pending, player_hp }), Ints({ NO_MONSTER, 0, 25 }));
     EXPECT_EQ(std::rand(), r[1]);
 }
 
@@ -131,14 +150,14 @@ TEST_F(Battle, FailedEscapeInventoryAndMagicCostTheTurn)
         = { { RUN, "You tried to escape but failed." }, { INVENTORY, "You own nothing." },
               { MAGIC, "There is no such thing as magic. Stop being so superstitious." } };
     for (const auto& c : cases) {
-        const Ints r = seeded_draws(failing, 3);
         player_hp = 25;
-        start_battle(2); // Rat: attack 2, always bites for 1
-        EXPECT_EQ(after({ DISMISS, c.first }), std::string("5: ") + c.second);
-        EXPECT_EQ(after({ DISMISS }), "0: The Rat attacked and did 1 damage.");
+        meet(2); // Rat: attack 2, always bites for 1
+        const Ints r = seeded_draws(failing, 3);
+        EXPECT_EQ(after({ DISMISS, c.first }), shown(BATTLE_ACTION, c.second));
+        EXPECT_EQ(after({ DISMISS }), shown(BATTLE_MESSAGE, "The Rat attacked and did 1 damage."));
         EXPECT_EQ(Ints({ player_hp, monster_hp }), Ints({ 24, 4 }));
         EXPECT_EQ(std::rand(), r[c.first == RUN ? 2 : 1]) << c.second;
-        EXPECT_EQ(after({ DISMISS })[0], '1');
+        EXPECT_EQ(after({ DISMISS }), shown(BATTLE_ATTACK, "The Rat attacked and did 1 damage."));
     }
 }
 
@@ -148,8 +167,8 @@ TEST_F(Battle, DamageStaysWithinItsBounds)
     // 15 to 29. Only a positive attack draws a number.
     const int cases[][3] = { { 0, 0, 0 }, { 1, 0, 0 }, { 2, 1, 1 }, { 9, 15, 29 } };
     for (const auto& c : cases) {
+        meet(c[0]);
         const Ints r = seeded_draws(11 + c[0], 1);
-        start_battle(c[0]);
         after({ DISMISS });
         for (int round = 0; round < 12; round++) {
             player_hp = 100;
@@ -163,23 +182,17 @@ TEST_F(Battle, DamageStaysWithinItsBounds)
     }
 
     // A 6 against the 3-HP Mouse is shown whole; its HP stops at 0.
+    meet(1);
     seed_where([](int v) { return v % 2 == 1; });
-    start_battle(1);
-    EXPECT_EQ(after({ DISMISS, ATTACK }), "5: You did 6 damage to the Mouse.");
+    EXPECT_EQ(after({ DISMISS, ATTACK }), shown(BATTLE_ACTION, "You did 6 damage to the Mouse."));
     EXPECT_EQ(Ints({ battle_amount, monster_hp }), Ints({ 6, 0 }));
-
-    // A bite bigger than the player's HP leaves 0.
-    player_hp = 3;
-    start_battle(9);
-    after({ DISMISS, MAGIC, DISMISS });
-    EXPECT_EQ(player_hp, 0);
 }
 
 TEST_F(Battle, DeathRepeatsAndOnlyLOrRLeaves)
 {
     player_hp = 1;
-    start_battle(9);
-    EXPECT_EQ(after({ DISMISS, INVENTORY, DISMISS, DISMISS }), "0: You have died.");
+    meet(9);
+    EXPECT_EQ(after({ DISMISS, INVENTORY, DISMISS, DISMISS }), shown(BATTLE_MESSAGE, "You have died."));
     EXPECT_EQ(message_chars, 0.0);
 
     // Typed out in 35 calls to just below 14: the 36th call's press dismisses.
@@ -201,62 +214,64 @@ TEST_F(Battle, DeathRepeatsAndOnlyLOrRLeaves)
     for (int i = 0; i < 5; i++)
         after({ DISMISS });
     frame({ GP2X_START });
-    EXPECT_EQ(std::to_string(battle_state) + ": " + battle_message, "0: You have died.");
-    EXPECT_EQ(Ints({ menu_state, current_monster, quit_requested }), Ints({ 0, 9, 0 }));
+    EXPECT_EQ(shown(battle_state, battle_message), shown(BATTLE_MESSAGE, "You have died."));
+    EXPECT_EQ(
+        Ints({ player_hp, menu_state, current_monster, quit_requested }), Ints({ 0, MENU_CLOSED, 9, 0 }))
+        << "a bite bigger than the player's HP leaves 0";
     frame({ GP2X_R });
     EXPECT_TRUE(quit_requested);
 }
 
 TEST_F(Battle, DismissingPressChoosesNothingButHeldDirectionsMove)
 {
+    meet(3);
     const Ints r = seeded_draws(5, 1);
-    start_battle(3);
-    EXPECT_EQ(after({ DISMISS }, { GP2X_RIGHT }), "2: A Rabid dog approaches.");
+    EXPECT_EQ(after({ DISMISS }, { GP2X_RIGHT }), shown(BATTLE_INVENTORY, "A Rabid dog approaches."));
     EXPECT_EQ(std::rand(), r[0]);
 
     // Back to Attack; then RIGHT and DOWN held together chain to Run in one
     // frame, and stay there.
     frame({ GP2X_LEFT });
-    EXPECT_EQ(battle_state, 1);
+    EXPECT_EQ(battle_state, BATTLE_ATTACK);
     frame({ ~GP2X_LEFT, GP2X_RIGHT, GP2X_DOWN });
-    EXPECT_EQ(battle_state, 4);
+    EXPECT_EQ(battle_state, BATTLE_RUN);
     run_frames(3);
-    EXPECT_EQ(battle_state, 4);
+    EXPECT_EQ(battle_state, BATTLE_RUN);
 }
 
 TEST_F(Battle, OddStateEndsTheFightAndMessagesNeverOverrun)
 {
     // A monster index outside the table ends the fight without reading it.
-    const Ints untouched = seeded_draws(1, 1);
     for (int odd : { 10, -2, INT_MAX }) {
-        start_battle(5);
+        meet(5);
+        const Ints untouched = seeded_draws(1, 1);
         current_monster = odd;
-        battle_state = 5;
+        battle_state = BATTLE_ACTION;
         message_chars = 100.0;
         press();
-        EXPECT_EQ(Ints({ current_monster, battle_state }), Ints({ -1, 5 }));
+        EXPECT_EQ(Ints({ current_monster, battle_state }), Ints({ NO_MONSTER, BATTLE_ACTION }));
+        EXPECT_EQ(std::rand(), untouched[0]);
     }
-    EXPECT_EQ(std::rand(), untouched[0]);
 
     // A full 40-byte name without its terminator and the largest rewards:
     // the message is cut at 79 characters and the totals stop at INT_MAX.
-    start_battle(7, 1);
+    meet(7);
+    monster_hp = 1;
     const std::string name(MONSTER_NAME_SIZE - 1, 'x');
     std::memset(monster_name[7], 'x', MONSTER_NAME_SIZE);
     monster_exp[7] = monster_gold[7] = INT_MAX;
-    const Ints r = seeded_draws(9, 3);
+    // Draws for a bite, a blow of 15 at level 9, and a purse of at least 1.
+    const Ints r = seeded_draws(seed_for(3, [](const Ints& d) { return d[1] % 2 == 1 && d[2] >= 1; }), 3);
     level = 9;
     exp = 10;
     gold = INT_MAX - 1;
     EXPECT_EQ(
         after({ DISMISS, INVENTORY, DISMISS }).substr(0, 7 + MONSTER_NAME_SIZE), "0: The " + name + " ");
-    EXPECT_EQ(after({ DISMISS, ATTACK }),
-        "5: You did " + std::to_string(r[1] % 2 + 14) + " damage to the " + name + ".");
-    const std::string whole = "You defeated the " + name + " and gained 2147483647 exp and "
-        + std::to_string(r[2] % INT_MAX) + " gold!";
-    EXPECT_EQ(after({ DISMISS }), "0: " + whole.substr(0, TEXT_SIZE - 1));
-    EXPECT_EQ(exp, INT_MAX);
-    EXPECT_EQ(gold, r[2] % INT_MAX >= 1 ? INT_MAX : INT_MAX - 1);
+    EXPECT_EQ(after({ DISMISS, ATTACK }), shown(BATTLE_ACTION, "You did 15 damage to the " + name + "."));
+    const std::string whole
+        = "You defeated the " + name + " and gained 2147483647 exp and " + std::to_string(r[2]) + " gold!";
+    EXPECT_EQ(after({ DISMISS }), shown(BATTLE_MESSAGE, whole.substr(0, TEXT_SIZE - 1)));
+    EXPECT_EQ(Ints({ exp, gold }), Ints({ INT_MAX, INT_MAX }));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Exploration on maps built here: walking and facing, the walking frame, the
 // push-back out of blocked cells, the characters' wandering and stopping, and
 // random encounters. Whole seeded games are replayed by tests/replays.
+#include <set>
+
 #include "support/test_support.h"
 
 namespace
@@ -88,23 +90,21 @@ TEST_F(Exploration, TheEncounterRollAndTheBattleItStarts)
     std::srand(77);
     walk(RIGHT);
     EXPECT_EQ(std::rand(), second);
-    EXPECT_EQ(current_monster, -1);
+    EXPECT_EQ(current_monster, NO_MONSTER);
 
     // A hit: the second draw picks the monster, and the rest of the frame
     // (push-back and the characters' step) still runs.
-    const unsigned seed = seed_where([](int v) { return v % ENCOUNTER_ROLL == 5; });
-    std::rand();
-    const int monster = std::rand() % MONSTER_COUNT;
-    std::srand(seed);
+    seed_where([](int v) { return v % ENCOUNTER_ROLL == 5; });
     block(51, 50);
     player_x = 1011;
     npc_step_counter = 1;
-    npc_direction[0] = 0;
-    battle_state = 3;
+    npc_direction[0] = NPC_STANDING;
+    battle_state = BATTLE_MAGIC;
     message_chars = 12.0;
     walk(RIGHT);
-    EXPECT_EQ(
-        Ints({ current_monster, monster_hp, battle_state }), Ints({ monster, monster_max_hp[monster], 0 }));
+    const int monster = current_monster;
+    ASSERT_TRUE(monster >= 0 && monster < MONSTER_COUNT) << monster;
+    EXPECT_EQ(Ints({ monster_hp, battle_state }), Ints({ monster_max_hp[monster], BATTLE_MESSAGE }));
     EXPECT_EQ(message_chars, 0.0);
     EXPECT_EQ(std::string(battle_message), "A " + std::string(monster_name[monster]) + " approaches.");
     EXPECT_EQ(Ints({ player_x, facing_x, npc_step_counter }), Ints({ 1011, 1020, 0 }));
@@ -188,18 +188,28 @@ TEST_F(Exploration, ACharacterStopsWithinTalkingRangeAndTurnsAtAWall)
     EXPECT_EQ(npc_y[0], 1001);
     EXPECT_TRUE(npc_direction[0] >= 1 && npc_direction[0] <= 4) << npc_direction[0];
 
-    // Pushed back from a wall it draws a new direction; a standing one sets off.
+    // Pushed back from a wall it draws a new direction, and a standing one
+    // sets off, one draw each; over a few seeds all four directions come up,
+    // as they do for the characters' start.
     block(51, 50);
-    npc_x[0] = 1011;
-    npc_y[0] = 1010;
-    npc_direction[0] = 3;
-    npc_direction[1] = 0;
-    std::srand(5);
-    const int first = std::rand() % 4 + 1, second = std::rand() % 4 + 1;
-    std::srand(5);
-    move_npcs();
-    EXPECT_EQ(Ints({ npc_x[0], npc_direction[0], npc_direction[1], npc_y[1] }),
-        Ints({ 1011, first, second, 3050 }));
+    std::set<int> drawn, starting;
+    for (unsigned seed = 1; seed <= 20; seed++) {
+        npc_x[0] = 1011;
+        npc_y[0] = 1010;
+        npc_direction[0] = NPC_WALK_RIGHT;
+        npc_direction[1] = NPC_STANDING;
+        const Ints r = seeded_draws(seed, 3);
+        move_npcs();
+        EXPECT_EQ(Ints({ npc_x[0], npc_y[1], std::rand() }), Ints({ 1011, 3050, r[2] }));
+        drawn.insert(npc_direction, npc_direction + 2);
+    }
+    EXPECT_EQ(drawn, std::set<int>({ NPC_WALK_DOWN, NPC_WALK_LEFT, NPC_WALK_RIGHT, NPC_WALK_UP }));
+    for (unsigned seed = 1; seed <= 5; seed++) {
+        std::srand(seed);
+        init_npcs();
+        starting.insert(npc_direction, npc_direction + NPC_COUNT);
+    }
+    EXPECT_EQ(starting, drawn);
 }
 
 } // namespace

@@ -1,51 +1,61 @@
-// The generated media in the build's Media folder: the sheets' sizes and
-// where they are transparent, the font's glyphs, and the map's rules (values,
-// the sea around it, room for the start and the characters, the boxes' lids,
-// a repair station in sight of the start, everything reachable on foot).
+// The media in the build's Media folder: the sheets' sizes and where they are
+// transparent, the font's glyphs, and the shipped map held to the map checks.
 #include <SDL_image.h>
 
-#include <algorithm>
-#include <fstream>
-#include <queue>
-
+#include "map/map_checks.h"
+#include "map/map_file.h"
 #include "support/test_support.h"
 
 namespace
 {
-
-const char* const IMAGES[] = { "charecterset.png", "font.png", "textwindow.png", "tallwindow.png",
-    "tileset0.png", "tileset1.png", "tileset2.png", "tileset3.png", "tileset4.png" };
-enum { CHARACTERS, FONT, TEXT_WINDOW, TALL_WINDOW, GROUND, EDGES, OBSTACLES, OBJECTS, OVERHEAD };
 
 std::string media(const std::string& name)
 {
     return std::string(RPG_BUILD_DIR) + "/Media/" + name;
 }
 
+// The game's sheets by what they hold.
+SDL_Surface* const& CHARACTERS = charset;
+SDL_Surface* const& FONT = font_image;
+SDL_Surface* const& GROUND = tileset0;
+SDL_Surface* const& EDGES = tileset1;
+SDL_Surface* const& OBJECTS = tileset3;
+SDL_Surface* const& OVERHEAD = tileset4;
+
+const char* name_of(SDL_Surface* sheet)
+{
+    for (const ImageFile& image : IMAGE_FILES)
+        if (*image.surface == sheet)
+            return image.name;
+    return "?";
+}
+
 class MediaImages : public ::testing::Test
 {
 protected:
-    // The nine images as the game holds them: 16-bit, with the key set.
+    // The nine images loaded into the game's surfaces: 16-bit, with the key set.
     void SetUp() override
     {
         open_test_screen();
-        for (const char* name : IMAGES) {
-            sheets.push_back(load_image(media(name).c_str()));
-            ASSERT_NE(sheets.back(), nullptr) << name;
+        for (const ImageFile& image : IMAGE_FILES) {
+            *image.surface = load_image(media(image.name).c_str());
+            ASSERT_NE(*image.surface, nullptr) << image.name;
         }
     }
     void TearDown() override
     {
-        for (SDL_Surface* s : sheets)
-            SDL_FreeSurface(s);
+        for (const ImageFile& image : IMAGE_FILES) {
+            SDL_FreeSurface(*image.surface);
+            *image.surface = nullptr;
+        }
     }
 
-    bool is_key(int sheet, int x, int y)
+    static bool is_key(SDL_Surface* sheet, int x, int y)
     {
-        return pixel16(sheets[sheet], x, y) == (Uint16)SDL_MapRGB(sheets[sheet]->format, 0, 0xFF, 0xFF);
+        return pixel16(sheet, x, y) == (Uint16)SDL_MapRGB(sheet->format, 0, 0xFF, 0xFF);
     }
 
-    int opaque_count(int sheet, int x0, int y0, int w, int h)
+    static int opaque_count(SDL_Surface* sheet, int x0, int y0, int w, int h)
     {
         int n = 0;
         for (int y = y0; y < y0 + h; y++)
@@ -54,40 +64,39 @@ protected:
         return n;
     }
 
-    int differing_pixels(int sheet, int ax, int ay, int bx, int by, int w, int h)
+    static int differing_pixels(SDL_Surface* sheet, int ax, int ay, int bx, int by, int w, int h)
     {
         int n = 0;
         for (int y = 0; y < h; y++)
             for (int x = 0; x < w; x++)
-                n += pixel16(sheets[sheet], ax + x, ay + y) != pixel16(sheets[sheet], bx + x, by + y);
+                n += pixel16(sheet, ax + x, ay + y) != pixel16(sheet, bx + x, by + y);
         return n;
     }
-
-    std::vector<SDL_Surface*> sheets;
 };
 
 TEST_F(MediaImages, SheetsHaveTheLayoutTheClipTablesCut)
 {
-    const int sizes[][2] = { { 160, 320 }, { 570, 10 }, { 0, 0 }, { 0, 0 }, { 400, 20 }, { 400, 20 },
-        { 400, 20 }, { 400, 20 }, { 400, 20 } };
-    for (int i = 0; i < 9; i++) {
-        EXPECT_TRUE(sizes[i][0] == 0 || (sheets[i]->w == sizes[i][0] && sheets[i]->h == sizes[i][1]))
-            << IMAGES[i];
-    }
+    const struct {
+        SDL_Surface* sheet;
+        int w, h;
+    } sizes[] = { { charset, 160, 320 }, { font_image, 570, 10 }, { tileset0, 400, 20 },
+        { tileset1, 400, 20 }, { tileset2, 400, 20 }, { tileset3, 400, 20 }, { tileset4, 400, 20 } };
+    for (const auto& size : sizes)
+        EXPECT_TRUE(size.sheet->w == size.w && size.sheet->h == size.h) << name_of(size.sheet);
     // The wide window spans the screen and holds two text lines (down to
     // 26 px below its top) without running past the screen's bottom from
     // y 209; the tall one holds its rows from (243, 35) to the box counter.
-    SDL_Surface* wide = sheets[TEXT_WINDOW];
-    SDL_Surface* tall = sheets[TALL_WINDOW];
+    SDL_Surface* wide = text_window;
+    SDL_Surface* tall = tall_window;
     EXPECT_TRUE(wide->w == 320 && wide->h >= 27 && wide->h <= 31) << wide->w << " x " << wide->h;
     EXPECT_TRUE(tall->w >= 72 && 238 + tall->w <= 320 && tall->h >= 148) << tall->w << " x " << tall->h;
 }
 
 TEST_F(MediaImages, NoOpaqueColourTurnsIntoTheKeyAtSixteenBits)
 {
-    for (const char* name : IMAGES) {
-        SDL_Surface* raw = IMG_Load(media(name).c_str());
-        ASSERT_NE(raw, nullptr) << name;
+    for (const ImageFile& image : IMAGE_FILES) {
+        SDL_Surface* raw = IMG_Load(media(image.name).c_str());
+        ASSERT_NE(raw, nullptr) << image.name;
         SDL_LockSurface(raw);
         int clashes = 0;
         for (int y = 0; y < raw->h; y++)
@@ -102,7 +111,7 @@ TEST_F(MediaImages, NoOpaqueColourTurnsIntoTheKeyAtSixteenBits)
             }
         SDL_UnlockSurface(raw);
         SDL_FreeSurface(raw);
-        EXPECT_EQ(clashes, 0) << name;
+        EXPECT_EQ(clashes, 0) << image.name;
     }
 }
 
@@ -135,11 +144,12 @@ TEST_F(MediaImages, TilesAndWindowsAreTransparentExactlyWhereMeant)
     }
 
     // The windows have cut corners and solid insides.
-    for (int i : { TEXT_WINDOW, TALL_WINDOW }) {
-        const int w = sheets[i]->w, h = sheets[i]->h;
-        EXPECT_TRUE(is_key(i, 0, 0) && is_key(i, w - 1, 0) && is_key(i, 0, h - 1) && is_key(i, w - 1, h - 1))
-            << IMAGES[i];
-        EXPECT_EQ(opaque_count(i, 4, 4, w - 8, h - 8), (w - 8) * (h - 8)) << IMAGES[i];
+    for (SDL_Surface* window : { text_window, tall_window }) {
+        const int w = window->w, h = window->h;
+        EXPECT_TRUE(is_key(window, 0, 0) && is_key(window, w - 1, 0) && is_key(window, 0, h - 1)
+            && is_key(window, w - 1, h - 1))
+            << name_of(window);
+        EXPECT_EQ(opaque_count(window, 4, 4, w - 8, h - 8), (w - 8) * (h - 8)) << name_of(window);
     }
 }
 
@@ -172,105 +182,15 @@ TEST_F(MediaImages, EveryGlyphIsDistinctAndTheSpaceIsBlank)
     }
 }
 
-// The map file read by hand: four blocks of 200 columns of 200 values.
-class MediaMap : public ::testing::Test
+// The shipped map, copied into Media/ by the build, keeps every rule of the
+// map checks that the editor runs on each save.
+TEST(MediaMap, TheShippedMapReadsCleanlyAndKeepsEveryRule)
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        std::ifstream in(media("map.dat"));
-        for (int v; in >> v;)
-            values.push_back(v);
-        trailing_junk = !in.eof();
-    }
-    void SetUp() override { ASSERT_EQ(values.size(), 160000u); }
-
-    static int at(int block, int x, int y) { return values[(size_t)(block * 40000 + x * 200 + y)]; }
-    static bool walkable(int x, int y)
-    {
-        return x >= 0 && y >= 0 && x < 200 && y < 200 && at(0, x, y) != -1 && at(1, x, y) == -1
-            && at(2, x, y) == -1;
-    }
-
-    static std::vector<int> values;
-    static bool trailing_junk;
-};
-
-std::vector<int> MediaMap::values;
-bool MediaMap::trailing_junk = false;
-
-// The player's start and the characters' starting points, in map pixels.
-std::vector<std::pair<int, int>> starts()
-{
-    std::vector<std::pair<int, int>> all = { { PLAYER_START_X, PLAYER_START_Y } };
-    for (int n = 0; n < NPC_COUNT; n++)
-        all.push_back({ NPC_START_X[n], NPC_START_Y[n] });
-    return all;
-}
-
-TEST_F(MediaMap, FourFullLayersOfTileNumbersWithABlockedBorderAndRoomToStart)
-{
-    EXPECT_FALSE(trailing_junk);
-    EXPECT_EQ(std::count_if(values.begin(), values.end(), [](int v) { return v < -1 || v > 19; }), 0);
-    EXPECT_EQ(
-        std::count_if(values.begin(), values.begin() + 40000, [](int v) { return v == 0 || v == 1; }), 0)
-        << "the water frames would look like water and walk like land";
-    for (int i = 0; i < 200; i++)
-        EXPECT_FALSE(walkable(i, 0) || walkable(i, 199) || walkable(0, i) || walkable(199, i))
-            << "border at " << i;
-    for (const auto& [x, y] : starts()) {
-        EXPECT_TRUE(walkable((x - 8) / 20, y / 20) && walkable((x + 8) / 20, y / 20)
-            && walkable(x / 20, (y - 4) / 20) && walkable(x / 20, (y + 6) / 20))
-            << "probes at (" << x << ", " << y << ")";
-        for (int dx = -2; dx <= 2; dx++)
-            for (int dy = -2; dy <= 2; dy++)
-                EXPECT_TRUE(walkable(x / 20 + dx, y / 20 + dy)) << "room around " << x << ", " << y;
-    }
-}
-
-TEST_F(MediaMap, BoxesHaveLidsAndBoxesStationsAndCharactersCanBeReachedOnFoot)
-{
-    // Cells reached on foot from the player's start, with a margin of one cell.
-    std::vector<std::vector<char>> seen(202, std::vector<char>(202, 0));
-    std::queue<std::pair<int, int>> q;
-    auto mark = [&](int x, int y) {
-        if (walkable(x, y) && !seen[x + 1][y + 1]) {
-            seen[x + 1][y + 1] = 1;
-            q.push({ x, y });
-        }
-    };
-    for (mark(PLAYER_START_X / TILE_SIZE, PLAYER_START_Y / TILE_SIZE); !q.empty(); q.pop()) {
-        const auto [x, y] = q.front();
-        mark(x + 1, y);
-        mark(x - 1, y);
-        mark(x, y + 1);
-        mark(x, y - 1);
-    }
-    int boxes = 0, stations = 0, stations_in_sight = 0;
-    for (int x = 0; x < 200; x++)
-        for (int y = 0; y < 200; y++) {
-            const int object = at(2, x, y);
-            if (object == BOX_TILE || object == REPAIR_TILE) {
-                EXPECT_TRUE(seen[x][y + 1] || seen[x + 2][y + 1] || seen[x + 1][y] || seen[x + 1][y + 2])
-                    << "object " << object << " at " << x << ", " << y;
-            }
-            boxes += object == BOX_TILE;
-            EXPECT_TRUE(object != BOX_TILE || (y > 0 && at(3, x, y - 1) == BOX_TILE))
-                << "lid at " << x << ", " << y;
-            EXPECT_TRUE(at(3, x, y) != BOX_TILE || (y < 199 && at(2, x, y + 1) == BOX_TILE))
-                << "stray lid at " << x << ", " << y;
-            stations += object == REPAIR_TILE;
-            // The first screen of a new game, wholly in sight.
-            const int left = PLAYER_START_X - SCREEN_WIDTH / 2, top = PLAYER_START_Y - SCREEN_HEIGHT / 2;
-            stations_in_sight += object == REPAIR_TILE && TILE_SIZE * x >= left
-                && TILE_SIZE * x + TILE_SIZE - 1 < left + SCREEN_WIDTH && TILE_SIZE * y >= top
-                && TILE_SIZE * y + TILE_SIZE - 1 < top + SCREEN_HEIGHT;
-        }
-    EXPECT_TRUE(boxes >= 12 && boxes <= 30) << boxes;
-    EXPECT_GE(stations, 1);
-    EXPECT_GE(stations_in_sight, 1);
-    for (const auto& [x, y] : starts())
-        EXPECT_TRUE(seen[x / TILE_SIZE + 1][y / TILE_SIZE + 1]) << "character at " << x << ", " << y;
+    reset_game_state();
+    std::string problem;
+    ASSERT_TRUE(read_game_map(media("map.dat"), problem)) << problem;
+    const std::vector<MapFinding> found = check_map();
+    EXPECT_EQ(summarise(found), "map checks passed");
 }
 
 } // namespace

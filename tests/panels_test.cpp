@@ -191,7 +191,7 @@ TEST_F(Panels, MonsterPanelOnlyForAMonsterOfTheTable)
 TEST_F(Panels, BattleWindowRevealsTheMessageOrShowsTheMenu)
 {
     current_monster = 0;
-    battle_state = 3;
+    battle_state = BATTLE_MAGIC;
     draw_battle_window();
     EXPECT_EQ(
         text_from(5, 186) + "|" + text_from(160, 186) + "|" + text_from(5, 197) + "|" + text_from(160, 197),
@@ -202,8 +202,9 @@ TEST_F(Panels, BattleWindowRevealsTheMessageOrShowsTheMenu)
         int state;
         double chars;
         const char* shown;
-    } cases[] = { { 0, 4.9, "You " }, { 5, 1e300, "You have died." }, { 5, -3.0, "" },
-        { 0, std::numeric_limits<double>::quiet_NaN(), "" }, { 7, 20.0, "" } };
+    } cases[] = { { BATTLE_MESSAGE, 4.9, "You " }, { BATTLE_ACTION, 1e300, "You have died." },
+        { BATTLE_ACTION, -3.0, "" }, { BATTLE_MESSAGE, std::numeric_limits<double>::quiet_NaN(), "" },
+        { 7, 20.0, "" } };
     for (const auto& c : cases) {
         battle_state = c.state;
         message_chars = c.chars;
@@ -214,7 +215,7 @@ TEST_F(Panels, BattleWindowRevealsTheMessageOrShowsTheMenu)
 
     // A message without a terminator shows at most what the buffer holds.
     std::memset(battle_message, 'x', TEXT_SIZE);
-    battle_state = 0;
+    battle_state = BATTLE_MESSAGE;
     message_chars = 1e9;
     draw_battle_window();
     EXPECT_EQ(text_from(5, 186), std::string(52, 'x')) << "the 53rd glyph runs off the screen";
@@ -223,7 +224,7 @@ TEST_F(Panels, BattleWindowRevealsTheMessageOrShowsTheMenu)
 
 TEST_F(Panels, SaveMenuWithItsBoxCounter)
 {
-    menu_state = 2;
+    menu_state = MENU_LOAD;
     boxes_collected = 3;
     boxes_remaining = 9;
     draw_save_menu();
@@ -231,12 +232,12 @@ TEST_F(Panels, SaveMenuWithItsBoxCounter)
     EXPECT_EQ(
         text_from(243, 35) + "|" + text_from(243, 46) + "|" + text_from(243, 167), "Save|>>>Load|boxes 3/12");
 
-    menu_state = 1;
+    menu_state = MENU_SAVE;
     boxes_collected = boxes_remaining = INT_MAX;
     draw_save_menu();
     EXPECT_EQ(text_from(243, 35) + "|" + text_from(243, 46), ">>>Save|Load");
     EXPECT_STREQ(text_buffer, "boxes 2147483647/4294967294") << "too wide for the screen";
-    for (int closed : { 0, -1 }) {
+    for (int closed : { MENU_CLOSED, -1 }) {
         menu_state = closed;
         clear_screen();
         draw_save_menu();
@@ -352,7 +353,7 @@ TEST_F(EventDialogs, CharactersSpeakWithinNinePixelsAndNotInTheMenu)
     EXPECT_EQ(text_from(5, 186), "The last one speaks over me.");
 
     map_layers[LAYER_OBJECT][50][50] = BOX_TILE;
-    menu_state = 1;
+    menu_state = MENU_SAVE;
     dialogs_with(BUTTON_PRESSED);
     EXPECT_EQ(painted_pixels(), 0);
     EXPECT_EQ(map_layers[LAYER_OBJECT][50][50], BOX_TILE);
@@ -366,18 +367,18 @@ TEST_F(EventDialogs, TheConfirmThatClosesTheMenuAlsoTakesTheBox)
     facing_y = player_y;
     map_layers[LAYER_OBJECT][column][row] = BOX_TILE;
     boxes_remaining = 1;
-    menu_state = 1;
+    menu_state = MENU_SAVE;
     tap(GP2X_A);
     EXPECT_TRUE(file_exists("gamesave.dat"));
     EXPECT_EQ(Ints({ menu_state, map_layers[LAYER_OBJECT][column][row], boxes_collected }),
-        Ints({ 0, TILE_EMPTY, 1 }));
+        Ints({ MENU_CLOSED, TILE_EMPTY, 1 }));
 
     // Loading the save, made before the box was taken, brings the box back,
     // and the same press takes it again.
-    menu_state = 2;
+    menu_state = MENU_LOAD;
     tap(GP2X_A);
     EXPECT_EQ(Ints({ menu_state, map_layers[LAYER_OBJECT][column][row], boxes_collected, boxes_remaining }),
-        Ints({ 0, TILE_EMPTY, 1, 0 }));
+        Ints({ MENU_CLOSED, TILE_EMPTY, 1, 0 }));
 }
 
 } // namespace

@@ -1,8 +1,13 @@
 // The save slot: the file's exact layout, loading it back whatever separates
-// its values, short, damaged and hostile files, and saves that cannot be
-// completed without losing the save already there.
+// its values, short, damaged and hostile files, saves that cannot be
+// completed without losing the save already there, links and FIFOs. Saving
+// and loading from the menu in play is the save_load scenario's.
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <sstream>
@@ -175,78 +180,16 @@ TEST_F(Save, LoadBringsBackTheSaveInAnyWhitespaceAndLeavesTheBattleAlone)
         vary_saved_values(4);
         current_monster = 6;
         monster_hp = 9;
-        battle_state = 5;
+        battle_state = BATTLE_ACTION;
         std::strcpy(battle_message, "A Rat approaches.");
         message_chars = 3.5;
         write_file("gamesave.dat", variant);
         load_game();
         EXPECT_EQ(first_difference(state(), saved), -1) << "variant starting " << variant.substr(0, 20);
-        EXPECT_EQ(Ints({ current_monster, monster_hp, battle_state }), Ints({ 6, 9, 5 }));
+        EXPECT_EQ(Ints({ current_monster, monster_hp, battle_state }), Ints({ 6, 9, BATTLE_ACTION }));
         EXPECT_STREQ(battle_message, "A Rat approaches.");
         EXPECT_EQ(message_chars, 3.5);
     }
-}
-
-// Holds a button down for `frames` frames, confirming at the end when asked.
-void hold_for(int button, int frames, bool confirm = false)
-{
-    push_button(button, true);
-    run_frames(frames);
-    if (confirm)
-        tap(GP2X_A);
-    push_button(button, false);
-    if (confirm)
-        run_frame();
-}
-
-TEST_F(Save, PlayedGameComesBackFromTheMenuWithTheBoxTakenSinceTheSave)
-{
-    open_test_screen();
-    fill_clip_tables();
-    const int box_a = 79, box_b = 74, row = 145; // either side of the player's start
-    for (int x : { box_a, box_b }) {
-        map_layers[LAYER_OBJECT][x][row] = BOX_TILE;
-        map_layers[LAYER_OVERHEAD][x][row - 1] = 6;
-    }
-    build_collision_grid();
-    count_boxes();
-    std::srand(11);
-    init_monsters();
-    init_npcs();
-
-    hold_for(GP2X_RIGHT, 40, true);
-    ASSERT_EQ(boxes_collected, 1) << "the first box is taken before the save";
-    hold_for(GP2X_DOWN, 15);
-    run_frames(10);
-    tap(GP2X_START);
-    ASSERT_EQ(menu_state, 1);
-    const std::vector<double> saved = state(); // nothing moves while the menu is open
-    const Ints npc_x_saved(npc_x, npc_x + NPC_COUNT);
-    tap(GP2X_A);
-    ASSERT_TRUE(menu_state == 0 && file_exists("gamesave.dat"));
-
-    hold_for(GP2X_UP, 15);
-    hold_for(GP2X_LEFT, 75, true);
-    ASSERT_EQ(current_monster, -1) << "this seed meets no monster on the way";
-    ASSERT_EQ(Ints({ boxes_collected, boxes_remaining }), Ints({ 2, 0 }))
-        << "the second box is taken after the save";
-    ASSERT_NE(Ints(npc_x, npc_x + NPC_COUNT), npc_x_saved) << "the characters walked on";
-
-    tap(GP2X_START);
-    tap(GP2X_DOWN);
-    ASSERT_EQ(menu_state, 2);
-    tap(GP2X_A);
-    EXPECT_EQ(menu_state, 0);
-    // The loading frame is drawn as an exploration frame: the phase moves on.
-    const double phase = saved[0] + 0.1;
-    EXPECT_NEAR(anim_phase, phase > 2.0 ? 0.0 : phase, 1e-9);
-    std::vector<double> loaded = state();
-    loaded[0] = saved[0];
-    EXPECT_EQ(first_difference(loaded, saved), -1);
-    EXPECT_EQ(Ints({ map_layers[LAYER_OBJECT][box_b][row], map_layers[LAYER_OVERHEAD][box_b][row - 1],
-                  collision_grid[box_b][row], map_layers[LAYER_OBJECT][box_a][row], boxes_remaining,
-                  boxes_collected }),
-        Ints({ BOX_TILE, 6, 1, TILE_EMPTY, 1, 1 }));
 }
 
 TEST_F(Save, MissingAndShortFilesChangeOnlyWhatTheyHold)
@@ -309,36 +252,54 @@ TEST_F(Save, ReadingStopsForGoodAtTheFirstValueThatCannotBeRead)
     EXPECT_DOUBLE_EQ(anim_phase, 0.7);
 }
 
-TEST_F(Save, ValuesTheGameCannotUseKeepTheirPreviousValueAndReadingGoesOn)
+TEST_F(Save, EachValueIsTakenWithinItsRangeAndOnlyThere)
 {
-    Lines lines = saved_lines();
-    const Lines bad_singles = { "12", "-1", "1000000000", "17", "-5", "0", "4000", "-1", "3681", "-20", "-8",
-        "4008", "1e9", "9" };
-    std::copy(bad_singles.begin(), bad_singles.end(), lines.begin());
-    const std::pair<int, const char*> values[] = { { layer3_line(1, 1), "500" }, { layer3_line(1, 2), "-2" },
-        { layer3_line(1, 3), "3" }, { layer3_line(1, 4), "1" }, { FIRST_LAYER4_LINE + 201, "20" },
-        { FIRST_NPC_LINE, "-1" }, { FIRST_NPC_LINE + 1, "3999" }, { FIRST_NPC_LINE + 7, "4000" },
-        { FIRST_NPC_LINE + 14, "1" }, { VALUE_LINES, "9" } };
-    for (const auto& v : values)
-        lines[v.first - 1] = v.second;
-    write_file("gamesave.dat", joined(lines, "\n"));
-
     vary_saved_values(4);
-    load_game();
-    EXPECT_EQ(Ints({ level, exp, player_hp, gold, player_x, player_y, camera_x, camera_y, facing_x, facing_y,
-                  player_frame, npc_x[0], npc_y[0], npc_direction[6] }),
-        Ints({ 4, 104, 24, 74, 1004, 1204, 854, 1084, 1012, 1204, 4, 404, 3004, 0 }));
-    EXPECT_DOUBLE_EQ(anim_phase, 0.4);
-    EXPECT_EQ(Ints({ map_layers[LAYER_OBJECT][1][1], map_layers[LAYER_OBJECT][1][2],
-                  map_layers[LAYER_OVERHEAD][1][1] }),
-        Ints({ varied_tile(4, LAYER_OBJECT, 1, 1), varied_tile(4, LAYER_OBJECT, 1, 2),
-            varied_tile(4, LAYER_OVERHEAD, 1, 1) }));
+    const Lines file = saved_lines();
+    // A value's line, where it lands (null: the phase), the lowest and highest
+    // value the game can use, and the nearest ones outside them.
+    struct Edge {
+        int line;
+        int* target;
+        const char* values[4];
+    };
+    const Edge edges[] = { { 1, &level, { "-1", "0", "9", "10" } },
+        { 2, &exp, { "-1", "0", "999999999", "1000000000" } },
+        { 3, &player_hp, { "-1", "0", "999999999", "1000000000" } },
+        { 4, &player_mp, { "-1", "0", "999999999", "1000000000" } },
+        { 5, &gold, { "-1", "0", "999999999", "1000000000" } },
+        { 6, &boxes_collected, { "-1", "0", "999999999", "1000000000" } },
+        { 7, &player_x, { "-1", "0", "3999", "4000" } }, { 8, &player_y, { "-1", "0", "3999", "4000" } },
+        { 9, &camera_x, { "-1", "0", "3680", "3681" } }, { 10, &camera_y, { "-1", "0", "3760", "3761" } },
+        { 11, &facing_x, { "-1", "0", "3999", "4000" } }, { 12, &facing_y, { "-1", "0", "3999", "4000" } },
+        { 13, nullptr, { "-0.1", "0", "2", "2.1" } }, { 14, &player_frame, { "-1", "0", "8", "9" } },
+        { layer3_line(1, 1), &map_layers[LAYER_OBJECT][1][1], { "-2", "-1", "19", "20" } },
+        { FIRST_LAYER4_LINE + 201, &map_layers[LAYER_OVERHEAD][1][1], { "-2", "-1", "19", "20" } },
+        { FIRST_NPC_LINE, &npc_x[0], { "-1", "0", "3999", "4000" } },
+        { FIRST_NPC_LINE + 13, &npc_y[6], { "-1", "0", "3999", "4000" } },
+        { FIRST_NPC_LINE + 16, &npc_direction[2], { "-1", "0", "4", "5" } } };
+    for (const Edge& e : edges) {
+        for (int v = 0; v < 4; v++) {
+            Lines lines = file;
+            lines[e.line - 1] = e.values[v];
+            write_file("gamesave.dat", joined(lines, "\n"));
+            vary_saved_values(3);
+            const double before = e.target != nullptr ? *e.target : anim_phase;
+            load_game();
+            const std::vector<double> loaded = state();
 
-    // Reading went on past every one of them; the repair station blocks, but only the box is counted.
-    EXPECT_EQ(Ints({ player_mp, boxes_collected, npc_x[1], npc_direction[0] }), Ints({ 17, 0, 3999, 1 }));
-    EXPECT_EQ(Ints({ map_layers[LAYER_OBJECT][1][3], collision_grid[1][3], map_layers[LAYER_OBJECT][1][4],
-                  boxes_remaining }),
-        Ints({ REPAIR_TILE, 1, BOX_TILE, 1 }));
+            // Only the two inside the range are taken; reading goes on either way.
+            vary_saved_values(4);
+            const double wanted = v == 1 || v == 2 ? std::atof(e.values[v]) : before;
+            if (e.target != nullptr)
+                *e.target = (int)wanted;
+            else
+                anim_phase = wanted;
+            build_collision_grid();
+            count_boxes();
+            EXPECT_EQ(first_difference(loaded, state()), -1) << "line " << e.line << ": " << e.values[v];
+        }
+    }
 }
 
 TEST_F(Save, SaveThatCannotBeCompletedKeepsThePreviousSave)
@@ -359,21 +320,83 @@ TEST_F(Save, SaveThatCannotBeCompletedKeepsThePreviousSave)
 
     // A card that fills up part-way, saved from the menu: the menu closes,
     // play goes on, the old save stays and the temporary file goes.
-    if (access("/dev/full", W_OK) != 0)
-        GTEST_SKIP() << "no full device to write to";
-    ASSERT_EQ(symlink("/dev/full", "gamesave.dat.tmp"), 0);
+    struct rlimit limit;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    struct rlimit small = limit;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    void (*previous_handler)(int) = signal(SIGXFSZ, SIG_IGN);
     open_test_screen();
-    menu_state = 1;
+    menu_state = MENU_SAVE;
     said = stderr_of([] { frame({ GP2X_A }); });
-    EXPECT_EQ(menu_state, 0);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, previous_handler);
+    EXPECT_EQ(menu_state, MENU_CLOSED);
     struct stat info;
-    ASSERT_TRUE(lstat("gamesave.dat", &info) == 0 && S_ISREG(info.st_mode)) << "the slot is still a file";
     EXPECT_TRUE(read_file("gamesave.dat") == previous);
-    EXPECT_NE(said.find("No space left on device"), std::string::npos) << said;
+    EXPECT_NE(said.find("cannot write gamesave.dat.tmp: File too large"), std::string::npos) << said;
     EXPECT_NE(lstat("gamesave.dat.tmp", &info), 0) << "the temporary file is removed";
 
     EXPECT_EQ(stderr_of(save_game), "");
     EXPECT_NE(read_file("gamesave.dat"), previous) << "a save that can be written replaces the slot";
+}
+
+TEST_F(Save, SaveNeverWritesThroughALink)
+{
+    write_file("kept.dat", "not a save");
+    for (const char* target : { "kept.dat", "nowhere.dat" }) {
+        ASSERT_EQ(symlink(target, "gamesave.dat.tmp"), 0);
+        EXPECT_EQ(stderr_of(save_game), "");
+        struct stat info;
+        ASSERT_TRUE(lstat("gamesave.dat", &info) == 0 && S_ISREG(info.st_mode)) << target;
+        EXPECT_EQ(lstat("gamesave.dat.tmp", &info), -1);
+        EXPECT_FALSE(file_exists("nowhere.dat"));
+    }
+    EXPECT_EQ(read_file("kept.dat"), "not a save");
+    EXPECT_EQ(read_file("gamesave.dat").substr(0, 4), "0\n0\n");
+}
+
+// Runs `step` in a child with a few seconds to finish; returns what it wrote
+// on stderr, or "blocked" when it did not finish, "wrong" when `check` failed.
+std::string within_seconds(void (*step)(), bool (*check)())
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(5);
+        if (freopen("child.err", "w", stderr) == nullptr)
+            _exit(2);
+        step();
+        const bool ok = check();
+        std::fflush(stderr);
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status))
+        return "blocked";
+    return WEXITSTATUS(status) == 0 ? read_file("child.err") : "wrong";
+}
+
+TEST_F(Save, FifosInPlaceOfTheGamesFilesNeverBlock)
+{
+    ASSERT_EQ(mkdir("Media", 0755), 0);
+    ASSERT_EQ(mkfifo("Media/map.dat", 0644), 0);
+    EXPECT_EQ(within_seconds(load_map, [] { return map_layers[LAYER_GROUND][5][5] == TILE_EMPTY; }),
+        "gp2x-rpg: Media/map.dat is not a regular file: the map is empty\n");
+
+    ASSERT_EQ(mkfifo("gamesave.dat", 0644), 0);
+    level = 3;
+    EXPECT_EQ(within_seconds(load_game, [] { return level == 3; }),
+        "gp2x-rpg: gamesave.dat is not a regular file: nothing is loaded\n");
+
+    // A FIFO left as the temporary file goes like any stale one, and the
+    // save replaces the FIFO in the slot.
+    ASSERT_EQ(mkfifo("gamesave.dat.tmp", 0644), 0);
+    EXPECT_EQ(within_seconds(save_game, [] { return true; }), "");
+    struct stat info;
+    ASSERT_TRUE(lstat("gamesave.dat", &info) == 0 && S_ISREG(info.st_mode));
+    EXPECT_EQ(read_file("gamesave.dat").substr(0, 4), "3\n0\n");
+    EXPECT_EQ(lstat("gamesave.dat.tmp", &info), -1);
 }
 
 } // namespace

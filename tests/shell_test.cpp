@@ -1,5 +1,6 @@
 // The game shell: button states, the save/load menu, quitting, the frame
-// timer, the desktop keys, the clip tables and the images' colour key.
+// timer, the desktop keys and the images' colour key. The clip tables are
+// seen at work in the world view's and the text's tests.
 #include <unistd.h>
 
 #include "shell/timer.h"
@@ -21,7 +22,7 @@ protected:
 TEST_F(Shell, PressAndReleaseInOneFrameHaveNoEffect)
 {
     frame({ GP2X_START, ~GP2X_START, GP2X_RIGHT, ~GP2X_RIGHT });
-    EXPECT_EQ(Ints({ start_button, right_button, menu_state, player_x }), Ints({ 0, 0, 0, 1541 }));
+    EXPECT_EQ(Ints({ start_button, right_button, menu_state, player_x }), Ints({ 0, 0, MENU_CLOSED, 1541 }));
 
     // A release followed by a press leaves the button pressed.
     frame({ ~GP2X_A, GP2X_A, GP2X_UP });
@@ -36,7 +37,7 @@ TEST_F(Shell, SelectActsLikeStartAndFaceButtonsAlike)
     for (int button : { GP2X_START, GP2X_SELECT }) {
         reset_game_state();
         frame({ GP2X_RIGHT, button });
-        EXPECT_EQ(Ints({ menu_state, start_button, player_x }), Ints({ 1, 1, 1542 }))
+        EXPECT_EQ(Ints({ menu_state, start_button, player_x }), Ints({ MENU_SAVE, BUTTON_HELD, 1542 }))
             << "button " << button << " opens the menu after the frame's exploration step and is acted on";
     }
     for (int button : { GP2X_A, GP2X_B, GP2X_X, GP2X_Y }) {
@@ -56,7 +57,7 @@ TEST_F(Shell, DiagonalsAndButtonsFromSixteenOnChangeNothing)
             << button;
         frame({ ~button });
     }
-    EXPECT_EQ(menu_state, 0);
+    EXPECT_EQ(menu_state, MENU_CLOSED);
 }
 
 TEST_F(Shell, LAndRQuitFromEveryStateAndTheirReleaseDoesNothing)
@@ -64,8 +65,8 @@ TEST_F(Shell, LAndRQuitFromEveryStateAndTheirReleaseDoesNothing)
     for (int button : { GP2X_L, GP2X_R })
         for (int state : { 0, 1, 2 }) { // exploring, in the menu, in a battle
             reset_game_state();
-            menu_state = state == 1 ? 2 : 0;
-            current_monster = state == 2 ? 4 : -1;
+            menu_state = state == 1 ? MENU_LOAD : MENU_CLOSED;
+            current_monster = state == 2 ? 4 : NO_MONSTER;
             frame({ ~button });
             EXPECT_FALSE(quit_requested);
             frame({ button });
@@ -79,30 +80,31 @@ TEST_F(Shell, MenuMovesWithHeldDirectionsAndEndsOnLoadWithBoth)
     frame({ GP2X_START });
     frame({ ~GP2X_START, GP2X_DOWN });
     run_frames(2);
-    EXPECT_EQ(menu_state, 2) << "held DOWN stops at Load";
+    EXPECT_EQ(menu_state, MENU_LOAD) << "held DOWN stops at Load";
     frame({ GP2X_UP });
-    EXPECT_EQ(menu_state, 2) << "UP then DOWN in one frame ends on Load";
+    EXPECT_EQ(menu_state, MENU_LOAD) << "UP then DOWN in one frame ends on Load";
     frame({ ~GP2X_DOWN });
-    EXPECT_EQ(menu_state, 1);
+    EXPECT_EQ(menu_state, MENU_SAVE);
 }
 
 TEST_F(Shell, StartClosesTheMenuUnlessDownIsHeld)
 {
-    menu_state = 2;
+    menu_state = MENU_LOAD;
     frame({ GP2X_START, GP2X_UP });
-    EXPECT_EQ(Ints({ menu_state, start_button }), Ints({ 0, 1 })) << "START with UP held closes the menu";
-    menu_state = 2;
+    EXPECT_EQ(Ints({ menu_state, start_button }), Ints({ MENU_CLOSED, BUTTON_HELD }))
+        << "START with UP held closes the menu";
+    menu_state = MENU_LOAD;
     frame({ ~GP2X_UP, ~GP2X_START, GP2X_START, GP2X_DOWN });
-    EXPECT_EQ(menu_state, 1) << "START with DOWN held reopens at Save";
+    EXPECT_EQ(menu_state, MENU_SAVE) << "START with DOWN held reopens at Save";
 }
 
 TEST_F(Shell, StartDoesNothingInBattleNorOnceItIsOver)
 {
     current_monster = 0;
     frame({ GP2X_START });
-    current_monster = -1;
+    current_monster = NO_MONSTER;
     run_frame();
-    EXPECT_EQ(menu_state, 0);
+    EXPECT_EQ(menu_state, MENU_CLOSED);
 }
 
 TEST_F(Shell, DesktopKeysBecomeConsoleButtons)
@@ -114,7 +116,8 @@ TEST_F(Shell, DesktopKeysBecomeConsoleButtons)
     push_key(SDLK_RIGHT, false);
     push_key(SDLK_BACKSPACE, true);
     run_frame();
-    EXPECT_EQ(Ints({ right_button, menu_state, quit_requested }), Ints({ 0, 1, 0 })) << "Backspace is SELECT";
+    EXPECT_EQ(Ints({ right_button, menu_state, quit_requested }), Ints({ 0, MENU_SAVE, 0 }))
+        << "Backspace is SELECT";
     push_key(SDLK_ESCAPE, true);
     run_frame();
     EXPECT_TRUE(quit_requested);
@@ -155,16 +158,6 @@ TEST(Timer, CountsOnlyWhileStartedAndFreezesWhilePaused)
     EXPECT_GE(timer.get_ticks(), frozen);
     timer.stop();
     EXPECT_EQ(Ints({ timer.is_started(), timer.get_ticks() }), Ints({ 0, 0 }));
-}
-
-TEST_F(Shell, ClipTablesCutTheSheets)
-{
-    load_images();
-    auto rect = [](const SDL_Rect& r) { return Ints({ r.x, r.y, r.w, r.h }); };
-    EXPECT_EQ(rect(sprite_clips[10]), Ints({ 40, 40, 20, 40 }));
-    EXPECT_EQ(rect(sprite_clips[63]), Ints({ 140, 280, 20, 40 }));
-    EXPECT_EQ(rect(font_clips[94]), Ints({ 564, 0, 6, 10 }));
-    EXPECT_EQ(rect(tile_clips[19]), Ints({ 380, 0, 20, 20 }));
 }
 
 TEST_F(Shell, CyanStaysTransparentAfterConversionAndBlitsClip)

@@ -28,9 +28,13 @@ protected:
             }
             SDL_SetColorKey(*sheets[k], SDL_SRCCOLORKEY, SDL_MapRGB(screen->format, 0, 255, 255));
         }
+        // Eight rows of eight frames, each frame a colour of its own.
         charset = make_surface(8 * SPRITE_WIDTH, 8 * SPRITE_HEIGHT, 0, 0, 0);
-        for (int f = 0; f < SPRITE_FRAME_COUNT; f++)
-            SDL_FillRect(charset, &sprite_clips[f], frame_colour(f));
+        for (int f = 0; f < SPRITE_FRAME_COUNT; f++) {
+            SDL_Rect r = { (Sint16)(SPRITE_WIDTH * (f % 8)), (Sint16)(SPRITE_HEIGHT * (f / 8)), SPRITE_WIDTH,
+                SPRITE_HEIGHT };
+            SDL_FillRect(charset, &r, frame_colour(f));
+        }
 
         fill_map(0);
         for (int n = 0; n < NPC_COUNT; n++) {
@@ -40,6 +44,7 @@ protected:
         player_x = player_y = 3000;
         camera_x = camera_y = 0;
         SDL_FillRect(screen, nullptr, 0);
+        update_ground_sheet();
     }
 
     void TearDown() override
@@ -224,7 +229,7 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
         expected.push_back(frame % 20 < 11 ? 4 : 5);
         draw_frame();
     }
-    ASSERT_EQ(current_monster, -1) << "pick a seed without an encounter";
+    ASSERT_EQ(current_monster, NO_MONSTER) << "pick a seed without an encounter";
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(anim_phase, 0.0);
 
@@ -233,11 +238,11 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
     const Ints camera = { camera_x, camera_y };
     player_x += 300;
     player_y += 300;
-    for (int state : { 1, 2 }) {
+    for (int state : { MENU_SAVE, MENU_LOAD }) {
         menu_state = state;
         draw_frame();
     }
-    menu_state = 0;
+    menu_state = MENU_CLOSED;
     current_monster = 4;
     draw_frame();
     EXPECT_EQ(anim_phase, 1.9);
@@ -245,7 +250,7 @@ TEST_F(WorldView, ThePhaseRunsTwentyFrameCyclesOnlyWhileExploring)
 
     // A phase of 1.9 from a save reaches exactly 2.0, which does not exceed
     // the end, and starts over on the frame after.
-    current_monster = -1;
+    current_monster = NO_MONSTER;
     fill_map(TILE_EMPTY);
     draw_frame();
     EXPECT_EQ(anim_phase, 2.0);
@@ -260,6 +265,7 @@ TEST_F(WorldView, GroundTilesWithoutKeyPixelsLookTheSameAndFollowTheSheet)
     // Tile 3 gets one key pixel; tile 4 stays solid.
     SDL_Rect hole = { 3 * TILE_SIZE + 5, 7, 1, 1 };
     SDL_FillRect(tileset0, &hole, SDL_MapRGB(screen->format, 0, 255, 255));
+    update_ground_sheet();
     fill_map(3);
     map_layers[LAYER_GROUND][0][0] = 4;
     const Uint16 before = SDL_MapRGB(screen->format, 200, 0, 0);
@@ -271,11 +277,20 @@ TEST_F(WorldView, GroundTilesWithoutKeyPixelsLookTheSameAndFollowTheSheet)
     EXPECT_EQ(at(26, 7), tile_colour(0, 3));
     EXPECT_EQ(at(5, 7), tile_colour(0, 4));
 
-    // A sheet changed after the copy was made is drawn as it is now.
+    // A repainted sheet is drawn as it is now once its copy is made again,
+    // and a replaced one at once, before any copy of it exists.
     SDL_Rect tile4 = { 4 * TILE_SIZE, 0, TILE_SIZE, TILE_SIZE };
     SDL_FillRect(tileset0, &tile4, tile_colour(1, 9));
+    update_ground_sheet();
     draw_world();
     EXPECT_EQ(at(5, 7), tile_colour(1, 9));
+    SDL_Surface* replaced = make_surface(TILES_PER_SHEET * TILE_SIZE, TILE_SIZE, 0, 0, 200);
+    SDL_SetColorKey(replaced, SDL_SRCCOLORKEY, SDL_MapRGB(screen->format, 0, 255, 255));
+    std::swap(tileset0, replaced);
+    draw_world();
+    EXPECT_EQ(ground_sheet(4), tileset0);
+    EXPECT_EQ(at(5, 7), SDL_MapRGB(screen->format, 0, 0, 200));
+    SDL_FreeSurface(replaced);
 }
 
 } // namespace

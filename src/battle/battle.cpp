@@ -10,14 +10,6 @@
 #include "battle/battle.h"
 #include "shell/game_state.h"
 
-// Phases held in battle_state.
-static const int SHOWING_MESSAGE = 0;
-static const int MENU_ATTACK = 1;
-static const int MENU_INVENTORY = 2;
-static const int MENU_MAGIC = 3;
-static const int MENU_RUN = 4;
-static const int SHOWING_ACTION = 5;
-
 // A name is never read past its field, terminated or not.
 static const int NAME_CHARS = MONSTER_NAME_SIZE - 1;
 
@@ -52,7 +44,7 @@ static int add_capped(int value, int amount)
 }
 
 // Types the shown message on; a new press shows the rest of it at once, or,
-// once it is all shown, dismisses it (battle_state becomes 1).
+// once it is all shown, dismisses it (the menu opens on Attack).
 static void type_message()
 {
     message_chars += 0.2;
@@ -60,7 +52,7 @@ static void type_message()
     const size_t length = strnlen(battle_message, sizeof battle_message);
     if (length < message_chars && accept == BUTTON_PRESSED) {
         accept = BUTTON_HELD;
-        battle_state = MENU_ATTACK;
+        battle_state = BATTLE_ATTACK;
     }
     if (length > message_chars && accept == BUTTON_PRESSED)
         message_chars = (double)length;
@@ -73,23 +65,23 @@ static bool level_up_due()
 }
 
 // After a dismissed message: death, a level-up, the end of the battle, or the
-// menu (battle_state stays 1).
+// menu (the cursor stays on Attack).
 static void check_outcome()
 {
     if (player_hp <= 0) {
         write_message("You have died.");
-        battle_state = SHOWING_MESSAGE;
+        battle_state = BATTLE_MESSAGE;
     } else if (monster_hp <= 0) {
         if (level_up_due()) {
             level++;
             write_message("Your level increased to %d!", level + 1);
-            battle_state = SHOWING_MESSAGE;
+            battle_state = BATTLE_MESSAGE;
         } else {
-            current_monster = -1;
+            current_monster = NO_MONSTER;
         }
     }
     if (escape_pending == 1) {
-        current_monster = -1;
+        current_monster = NO_MONSTER;
         escape_pending = 0;
     }
 }
@@ -114,61 +106,61 @@ static void monster_turn()
         exp = add_capped(exp, reward);
         gold = add_capped(gold, won);
     }
-    battle_state = SHOWING_MESSAGE;
+    battle_state = BATTLE_MESSAGE;
 }
 
 // The 2 x 2 menu: Attack, Inventory / Magic, Run. Held directions chain
 // through the four blocks in one frame.
 static void move_cursor()
 {
-    if (battle_state == MENU_ATTACK) {
+    if (battle_state == BATTLE_ATTACK) {
         if (right_button == BUTTON_PRESSED)
-            battle_state = MENU_INVENTORY;
+            battle_state = BATTLE_INVENTORY;
         if (down_button == BUTTON_PRESSED)
-            battle_state = MENU_MAGIC;
+            battle_state = BATTLE_MAGIC;
     }
-    if (battle_state == MENU_INVENTORY) {
+    if (battle_state == BATTLE_INVENTORY) {
         if (left_button == BUTTON_PRESSED)
-            battle_state = MENU_ATTACK;
+            battle_state = BATTLE_ATTACK;
         if (down_button == BUTTON_PRESSED)
-            battle_state = MENU_RUN;
+            battle_state = BATTLE_RUN;
     }
-    if (battle_state == MENU_MAGIC) {
+    if (battle_state == BATTLE_MAGIC) {
         if (right_button == BUTTON_PRESSED)
-            battle_state = MENU_RUN;
+            battle_state = BATTLE_RUN;
         if (up_button == BUTTON_PRESSED)
-            battle_state = MENU_ATTACK;
+            battle_state = BATTLE_ATTACK;
     }
-    if (battle_state == MENU_RUN) {
+    if (battle_state == BATTLE_RUN) {
         if (left_button == BUTTON_PRESSED)
-            battle_state = MENU_MAGIC;
+            battle_state = BATTLE_MAGIC;
         if (up_button == BUTTON_PRESSED)
-            battle_state = MENU_INVENTORY;
+            battle_state = BATTLE_INVENTORY;
     }
 }
 
 // The menu entry under the cursor, chosen.
 static void act()
 {
-    if (battle_state == MENU_ATTACK) {
+    if (battle_state == BATTLE_ATTACK) {
         const int damage = std::rand() % 2 + level + 5;
         monster_hp = wound(monster_hp, damage);
         battle_amount = damage;
         write_message("You did %d damage to the %.*s.", damage, NAME_CHARS, monster());
-        battle_state = SHOWING_ACTION;
-    } else if (battle_state == MENU_INVENTORY) {
+        battle_state = BATTLE_ACTION;
+    } else if (battle_state == BATTLE_INVENTORY) {
         write_message("You own nothing.");
-        battle_state = SHOWING_ACTION;
-    } else if (battle_state == MENU_MAGIC) {
+        battle_state = BATTLE_ACTION;
+    } else if (battle_state == BATTLE_MAGIC) {
         write_message("There is no such thing as magic. Stop being so superstitious.");
-        battle_state = SHOWING_ACTION;
-    } else if (battle_state == MENU_RUN) {
+        battle_state = BATTLE_ACTION;
+    } else if (battle_state == BATTLE_RUN) {
         if (std::rand() % 10 <= 4) {
             write_message("You tried to escape but failed.");
-            battle_state = SHOWING_ACTION;
+            battle_state = BATTLE_ACTION;
         } else {
             write_message("You successfully escaped!");
-            battle_state = SHOWING_MESSAGE;
+            battle_state = BATTLE_MESSAGE;
             escape_pending = 1;
         }
     }
@@ -178,22 +170,22 @@ void update_battle()
 {
     // A fight against no monster of the table cannot go on: it simply ends.
     if (current_monster < 0 || current_monster >= MONSTER_COUNT) {
-        current_monster = -1;
+        current_monster = NO_MONSTER;
         escape_pending = 0;
         return;
     }
 
-    if (battle_state == SHOWING_MESSAGE) {
+    if (battle_state == BATTLE_MESSAGE) {
         type_message();
-        if (battle_state == MENU_ATTACK)
+        if (battle_state == BATTLE_ATTACK)
             check_outcome();
     }
-    if (battle_state == SHOWING_ACTION) {
+    if (battle_state == BATTLE_ACTION) {
         type_message();
-        if (battle_state == MENU_ATTACK)
+        if (battle_state == BATTLE_ATTACK)
             monster_turn();
     }
-    if (battle_state >= MENU_ATTACK && battle_state <= MENU_RUN) {
+    if (battle_state >= BATTLE_ATTACK && battle_state <= BATTLE_RUN) {
         move_cursor();
         if (accept == BUTTON_PRESSED)
             act();

@@ -1,6 +1,7 @@
 // Event dialogs: a character's line when the player faces it, the box that
-// can be picked up and the repair station, with their confirm actions. The
-// confirm button is only read here; the frame step lowers it.
+// can be picked up and the repair station, with their confirm actions. They
+// act on a confirm press in the frame it arrives, as the menu and the battle
+// do; run_frame lowers the press to held before the next frame's input.
 #include <climits>
 
 #include "render/render.h"
@@ -27,9 +28,9 @@ static int object_at(int column, int row)
 
 static void show_dialog(const char* text, const char* question)
 {
-    apply_surface(0, DIALOG_TOP, text_window, screen, nullptr);
+    apply_surface(0, DIALOG_TOP, text_window, screen, NULL);
     draw_text(5, 186, text, ALIGN_LEFT);
-    if (question != nullptr)
+    if (question != NULL)
         draw_text(315, 197, question, ALIGN_RIGHT);
 }
 
@@ -64,12 +65,12 @@ static void repair()
 
 void draw_event_dialogs()
 {
-    if (menu_state != 0)
+    if (menu_state != MENU_CLOSED)
         return;
 
     for (int n = 0; n < NPC_COUNT; n++) {
         if (within_dialog_range(npc_x[n], facing_x) && within_dialog_range(npc_y[n], facing_y))
-            show_dialog(npc_text[n], nullptr);
+            show_dialog(npc_text[n], NULL);
     }
 
     int column = facing_x / TILE_SIZE;

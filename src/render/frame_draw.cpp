@@ -46,7 +46,7 @@ void update_camera()
 
 void draw_frame()
 {
-    if (menu_state == 0 && current_monster == -1) {
+    if (menu_state == MENU_CLOSED && current_monster == NO_MONSTER) {
         update_camera();
         // Plain double addition: 0.1 is inexact, so a cycle is 20 frames,
         // 11 of them in the first step and 9 in the second.
@@ -56,7 +56,7 @@ void draw_frame()
 
     draw_world();
     draw_status_panel();
-    if (current_monster >= 0) {
+    if (current_monster != NO_MONSTER) {
         draw_monster_panel();
         draw_battle_window();
         return;

@@ -24,7 +24,7 @@ static void compose_ratio(const char* label, int value, bool has_maximum, int ma
 // values without maxima rather than reading past the tables.
 void draw_status_panel()
 {
-    apply_surface(0, STATUS_TOP, text_window, screen, nullptr);
+    apply_surface(0, STATUS_TOP, text_window, screen, NULL);
 
     std::snprintf(text_buffer, sizeof text_buffer, "%s", "Insert name here");
     draw_text(5, 214, text_buffer, ALIGN_LEFT);
@@ -52,7 +52,7 @@ void draw_monster_panel()
 {
     if (current_monster < 0 || current_monster >= MONSTER_COUNT)
         return;
-    apply_surface(0, 0, text_window, screen, nullptr);
+    apply_surface(0, 0, text_window, screen, NULL);
 
     // The name is copied up to the size of its entry, terminated or not.
     std::snprintf(text_buffer, sizeof text_buffer, "%.*s", MONSTER_NAME_SIZE, monster_name[current_monster]);
@@ -76,26 +76,26 @@ static int revealed_chars()
 // The battle message revealed so far, or the battle menu with its cursor.
 void draw_battle_window()
 {
-    apply_surface(0, BATTLE_WINDOW_TOP, text_window, screen, nullptr);
+    apply_surface(0, BATTLE_WINDOW_TOP, text_window, screen, NULL);
 
-    if (battle_state == 0 || battle_state == 5) {
+    if (battle_state == BATTLE_MESSAGE || battle_state == BATTLE_ACTION) {
         std::snprintf(text_buffer, sizeof text_buffer, "%.*s", revealed_chars(), battle_message);
         draw_text(5, 186, text_buffer, ALIGN_LEFT);
         return;
     }
-    if (battle_state < 1 || battle_state > 4)
+    if (battle_state < BATTLE_ATTACK || battle_state > BATTLE_RUN)
         return;
 
     struct Entry {
         const char* word;
         int x, y;
     };
-    static const Entry entries[4]
+    static const Entry entries[BATTLE_RUN - BATTLE_ATTACK + 1]
         = { { "Attack", 5, 186 }, { "Inventory", 160, 186 }, { "Magic", 5, 197 }, { "Run", 160, 197 } };
-    for (int number = 1; number <= 4; number++) {
-        const Entry& entry = entries[number - 1];
+    for (int state = BATTLE_ATTACK; state <= BATTLE_RUN; state++) {
+        const Entry& entry = entries[state - BATTLE_ATTACK];
         std::snprintf(
-            text_buffer, sizeof text_buffer, "%s%s", number == battle_state ? ">>>" : "", entry.word);
+            text_buffer, sizeof text_buffer, "%s%s", state == battle_state ? ">>>" : "", entry.word);
         draw_text(entry.x, entry.y, text_buffer, ALIGN_LEFT);
     }
 }
@@ -103,14 +103,14 @@ void draw_battle_window()
 // The menu, while it is open, with the boxes taken out of all on the map.
 void draw_save_menu()
 {
-    if (menu_state <= 0)
+    if (menu_state <= MENU_CLOSED)
         return;
-    apply_surface(MENU_LEFT, MENU_TOP, tall_window, screen, nullptr);
+    apply_surface(MENU_LEFT, MENU_TOP, tall_window, screen, NULL);
 
-    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == 1 ? ">>>Save" : "Save");
+    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == MENU_SAVE ? ">>>Save" : "Save");
     draw_text(243, 35, text_buffer, ALIGN_LEFT);
 
-    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == 2 ? ">>>Load" : "Load");
+    std::snprintf(text_buffer, sizeof text_buffer, "%s", menu_state == MENU_LOAD ? ">>>Load" : "Load");
     draw_text(243, 46, text_buffer, ALIGN_LEFT);
 
     // The total is summed wide so that no count from a save can overflow it.

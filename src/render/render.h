@@ -1,9 +1,21 @@
 // Presentation: images and blitting, bitmap text, the world view, panels and
 // menus, frame composition and the map's event dialogs.
-#ifndef RENDER_H
-#define RENDER_H
+#ifndef RENDER_RENDER_H
+#define RENDER_RENDER_H
 
 #include <SDL.h>
+
+// One of the game's images: its file in Media/ and the surface it loads into.
+struct ImageFile {
+    const char* name;
+    SDL_Surface** surface;
+};
+
+const int IMAGE_COUNT = 9;
+
+// The nine images, read by load_images, drawn by make-media and checked by
+// the media tests.
+extern const ImageFile IMAGE_FILES[IMAGE_COUNT];
 
 // Loads a PNG converted to the screen's format with the cyan colour key.
 // Returns null (and says why on stderr) when the file cannot be used.
@@ -17,8 +29,9 @@ void load_images();
 // own call it alone.
 void fill_clip_tables();
 
-// Keeps an unkeyed copy of tileset0 and notes its tiles without a key pixel;
-// draw_world calls it once a frame, so a changed sheet is followed.
+// Makes the unkeyed copy of tileset0 and notes its tiles without a key pixel.
+// Part of load_images; tests and tools that replace or repaint tileset0 call
+// it again, so that the ground shows the sheet as it is now.
 void update_ground_sheet();
 
 // The sheet to draw ground tile `tile` from: tileset0, or for a tile without

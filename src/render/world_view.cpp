@@ -46,7 +46,6 @@ static int npc_frame(int n, int step)
 void draw_world()
 {
     const int step = walking_step();
-    update_ground_sheet();
 
     // The visible window, cut to the map.
     int first_column = camera_x / TILE_SIZE;

@@ -1,6 +1,6 @@
 // The one save slot, "gamesave.dat" in the working directory.
-#ifndef SAVE_H
-#define SAVE_H
+#ifndef SAVE_SAVE_H
+#define SAVE_SAVE_H
 
 // Writes the player's progress to "gamesave.dat".
 void save_game();

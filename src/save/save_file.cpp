@@ -1,6 +1,6 @@
-// Writing the save slot. The record goes to a temporary file beside the slot,
-// reaches the storage device, and only then replaces "gamesave.dat", so a
-// save that fails part-way never costs the player the save they had.
+// Writing the save slot. The record goes to a new temporary file beside the
+// slot, reaches the storage device, and only then replaces "gamesave.dat", so
+// a save that fails part-way never costs the player the save they had.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -27,7 +27,7 @@ void report_failure(const char* what, const char* file, int error)
 // failure is kept with its errno, and every write after it is skipped.
 class SaveWriter {
 public:
-    explicit SaveWriter(std::FILE* file) : out(file) {}
+    explicit SaveWriter(std::FILE* file) : out(file), doing(NULL), path(NULL), error(0) {}
 
     void line(int value)
     {
@@ -59,15 +59,15 @@ public:
         }
     }
 
-    bool ok() const { return doing == nullptr; }
+    bool ok() const { return doing == NULL; }
 
     void report() const { report_failure(doing, path, error); }
 
 private:
     std::FILE* out;
-    const char* doing = nullptr;
-    const char* path = nullptr;
-    int error = 0;
+    const char* doing;
+    const char* path;
+    int error;
 };
 
 // The phase in a text stream's default notation (6 significant digits, as
@@ -82,30 +82,15 @@ std::string phase_text(double phase)
 
 void write_record(SaveWriter& w)
 {
-    w.line(level);
-    w.line(exp);
-    w.line(player_hp);
-    w.line(player_mp);
-    w.line(gold);
-    w.line(boxes_collected);
-    w.line(player_x);
-    w.line(player_y);
-    w.line(camera_x);
-    w.line(camera_y);
-    w.line(facing_x);
-    w.line(facing_y);
-    w.line(phase_text(anim_phase));
-    w.line(player_frame);
-    for (int layer : {LAYER_OBJECT, LAYER_OVERHEAD})
-        for (int x = 0; x < MAP_SIZE; x++)
-            for (int y = 0; y < MAP_SIZE; y++)
-                w.line(map_layers[layer][x][y]);
-    for (int i = 0; i < NPC_COUNT; i++)
-        w.line(npc_x[i]);
-    for (int i = 0; i < NPC_COUNT; i++)
-        w.line(npc_y[i]);
-    for (int i = 0; i < NPC_COUNT; i++)
-        w.line(npc_direction[i]);
+    for (int e = 0; e < SAVE_RECORD_ENTRIES; e++) {
+        const SaveEntry& entry = SAVE_RECORD[e];
+        for (int i = 0; i < entry.count; i++) {
+            if (entry.kind == SAVE_PHASE)
+                w.line(phase_text(((const double*)entry.first)[i]));
+            else
+                w.line(((const int*)entry.first)[i]);
+        }
+    }
     w.line(std::string()); // the record ends in one empty line
 }
 
@@ -124,13 +109,20 @@ void sync_folder()
 
 void save_game()
 {
-    int fd = open(SAVE_TEMP_FILE, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // Whatever a failed save or anything else left under the temporary name
+    // (a file, a link, a FIFO) goes, and the new file is created afresh: a
+    // save never writes through a link nor waits on a FIFO.
+    if (unlink(SAVE_TEMP_FILE) != 0 && errno != ENOENT) {
+        report_failure("cannot remove", SAVE_TEMP_FILE, errno);
+        return;
+    }
+    int fd = open(SAVE_TEMP_FILE, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         report_failure("cannot create", SAVE_TEMP_FILE, errno);
         return;
     }
     std::FILE* file = fdopen(fd, "w");
-    if (file == nullptr) {
+    if (file == NULL) {
         report_failure("cannot write", SAVE_TEMP_FILE, errno);
         close(fd);
         unlink(SAVE_TEMP_FILE);

@@ -12,19 +12,19 @@ static void update_menu()
 {
     if (start_button == BUTTON_PRESSED) {
         start_button = BUTTON_HELD;
-        menu_state = 0;
+        menu_state = MENU_CLOSED;
     }
-    if (menu_state == 2 && up_button == BUTTON_PRESSED)
-        menu_state = 1;
-    if (menu_state < 2 && down_button == BUTTON_PRESSED)
+    if (menu_state == MENU_LOAD && up_button == BUTTON_PRESSED)
+        menu_state = MENU_SAVE;
+    if (menu_state < MENU_LOAD && down_button == BUTTON_PRESSED)
         menu_state = menu_state + 1;
     if (accept == BUTTON_PRESSED) {
-        if (menu_state == 1) {
-            menu_state = 0;
+        if (menu_state == MENU_SAVE) {
+            menu_state = MENU_CLOSED;
             save_game();
         }
-        if (menu_state == 2) {
-            menu_state = 0;
+        if (menu_state == MENU_LOAD) {
+            menu_state = MENU_CLOSED;
             load_game();
         }
     }
@@ -39,13 +39,13 @@ void run_frame()
 
     read_input();
 
-    if (menu_state != 0) {
+    if (menu_state != MENU_CLOSED) {
         update_menu();
-    } else if (current_monster == -1) {
+    } else if (current_monster == NO_MONSTER) {
         update_exploration();
         if (start_button == BUTTON_PRESSED) {
             start_button = BUTTON_HELD;
-            menu_state = 1;
+            menu_state = MENU_SAVE;
         }
     } else {
         update_battle();

@@ -35,7 +35,7 @@ bool init_video()
     return true;
 }
 
-void init_game() { init_game_seeded((unsigned)std::time(nullptr)); }
+void init_game() { init_game_seeded((unsigned)std::time(NULL)); }
 
 void init_game_seeded(unsigned seed)
 {
@@ -69,9 +69,9 @@ void run_main_loop()
 int quit_to_launcher()
 {
     SDL_FreeSurface(screen);
-    screen = nullptr;
+    screen = NULL;
     if (chdir("/usr/gp2x") != 0) {
         // Not on the console; execl below fails the same way and we return.
     }
-    return execl("/usr/gp2x/gp2xmenu", "/usr/gp2x/gp2xmenu", (char*)nullptr);
+    return execl("/usr/gp2x/gp2xmenu", "/usr/gp2x/gp2xmenu", (char*)NULL);
 }

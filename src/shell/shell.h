@@ -1,7 +1,7 @@
 // The game shell: start-up, the fixed-rate main loop, button input, the
 // per-frame dispatch and the hand-over to the console's launcher.
-#ifndef SHELL_H
-#define SHELL_H
+#ifndef SHELL_SHELL_H
+#define SHELL_SHELL_H
 
 // Opens SDL video and the joystick, the 320 x 240 screen, hides the cursor.
 // Returns false after printing one line on stderr naming what failed.

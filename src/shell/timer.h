@@ -1,7 +1,7 @@
 // The frame timer of the main loop: elapsed milliseconds since start, with
 // pause and unpause, measured with SDL_GetTicks.
-#ifndef TIMER_H
-#define TIMER_H
+#ifndef SHELL_TIMER_H
+#define SHELL_TIMER_H
 
 class Timer {
 public:

@@ -73,6 +73,12 @@ static void push_back(int* x, int* y, int npc)
     }
 }
 
+bool stands_free(int x, int y)
+{
+    return !blocked(x, (long long)y - PROBE_UP) && !blocked(x, (long long)y + PROBE_DOWN)
+        && !blocked((long long)x - PROBE_SIDE, y) && !blocked((long long)x + PROBE_SIDE, y);
+}
+
 void start_encounter()
 {
     const int m = std::rand() % MONSTER_COUNT;
@@ -81,7 +87,7 @@ void start_encounter()
     std::snprintf(battle_message, sizeof battle_message, "A %.*s approaches.", MONSTER_NAME_SIZE - 1,
         monster_name[m]);
     message_chars = 0.0;
-    battle_state = 0;
+    battle_state = BATTLE_MESSAGE;
 }
 
 void move_npcs()

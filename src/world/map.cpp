@@ -1,8 +1,10 @@
 // The map layers: the map file reader, and the three steps that derive the
 // edge layer, the collision grid and the box count from the layers.
 #include <cstdio>
-#include <fstream>
+#include <ext/stdio_filebuf.h>
+#include <istream>
 
+#include "shell/game_file.h"
 #include "shell/game_state.h"
 #include "world/world.h"
 
@@ -18,25 +20,32 @@ void load_map()
             for (int y = 0; y < MAP_SIZE; y++)
                 map_layers[layer][x][y] = TILE_EMPTY;
 
-    std::ifstream in(MAP_FILE);
+    const int fd = open_game_file(MAP_FILE);
     long values_read = 0;
-    for (int layer : FILE_LAYERS) {
-        for (int x = 0; x < MAP_SIZE && in; x++) {
-            for (int y = 0; y < MAP_SIZE; y++) {
-                int value;
-                if (!(in >> value))
-                    break;
-                map_layers[layer][x][y] = value;
-                values_read++;
+    const long expected = 4L * MAP_SIZE * MAP_SIZE;
+    if (fd == NOT_A_FILE) {
+        std::fprintf(stderr, "gp2x-rpg: %s is not a regular file: the map is empty\n", MAP_FILE);
+    } else if (fd < 0) {
+        std::fprintf(stderr, "gp2x-rpg: cannot open %s: the map is empty\n", MAP_FILE);
+    } else {
+        __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in); // closes fd when done
+        std::istream in(&file);
+        for (int l = 0; l < 4; l++) {
+            const int layer = FILE_LAYERS[l];
+            for (int x = 0; x < MAP_SIZE && in; x++) {
+                for (int y = 0; y < MAP_SIZE; y++) {
+                    int value;
+                    if (!(in >> value))
+                        break;
+                    map_layers[layer][x][y] = value;
+                    values_read++;
+                }
             }
         }
+        if (values_read < expected)
+            std::fprintf(stderr, "gp2x-rpg: %s: reading stopped at value %ld of %ld\n", MAP_FILE,
+                values_read + 1, expected);
     }
-    const long expected = 4L * MAP_SIZE * MAP_SIZE;
-    if (!in.is_open())
-        std::fprintf(stderr, "gp2x-rpg: cannot open %s: the map is empty\n", MAP_FILE);
-    else if (values_read < expected)
-        std::fprintf(stderr, "gp2x-rpg: %s: reading stopped at value %ld of %ld\n", MAP_FILE, values_read + 1,
-            expected);
 
     build_edge_layer();
     build_collision_grid();

@@ -1,7 +1,7 @@
 // The world: the map layers and their file, exploration with its random
 // encounters, and the fixed tables of monsters and characters.
-#ifndef WORLD_H
-#define WORLD_H
+#ifndef WORLD_WORLD_H
+#define WORLD_WORLD_H
 
 // Reads "Media/map.dat" into layers 0, 2, 3 and 4, then derives layer 1, the
 // collision grid and the box count. Called once at start-up.
@@ -27,6 +27,10 @@ void move_npcs();
 // animation cycle, 1 for the second. A phase restored from a save may be 2.0
 // or stranger; the step stays 0 or 1 whatever it holds.
 int walking_step();
+
+// True when a character anchored at world pixel (x, y) stands clear: none of
+// the four probes that push walkers back lies in a blocked cell or off the map.
+bool stands_free(int x, int y);
 
 // Starts a battle against a randomly drawn monster.
 void start_encounter();

@@ -6,31 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/headless.h"
+
 namespace
 {
-
-// Every game variable a test may change, surfaces and clip tables aside.
-#define VARIABLE(v) std::make_pair((unsigned char*)&v, sizeof(v))
-const std::pair<unsigned char*, size_t> VARIABLES[] = { VARIABLE(player_x), VARIABLE(player_y),
-    VARIABLE(player_hp), VARIABLE(player_mp), VARIABLE(gold), VARIABLE(exp), VARIABLE(level),
-    VARIABLE(boxes_collected), VARIABLE(player_frame), VARIABLE(anim_phase), VARIABLE(camera_x),
-    VARIABLE(camera_y), VARIABLE(facing_x), VARIABLE(facing_y), VARIABLE(current_monster),
-    VARIABLE(monster_hp), VARIABLE(battle_state), VARIABLE(battle_message), VARIABLE(message_chars),
-    VARIABLE(battle_amount), VARIABLE(escape_pending), VARIABLE(monster_name), VARIABLE(monster_max_hp),
-    VARIABLE(monster_attack), VARIABLE(monster_exp), VARIABLE(monster_gold), VARIABLE(npc_x), VARIABLE(npc_y),
-    VARIABLE(npc_sprite), VARIABLE(npc_direction), VARIABLE(npc_text), VARIABLE(npc_step_counter),
-    VARIABLE(map_layers), VARIABLE(collision_grid), VARIABLE(boxes_remaining), VARIABLE(start_button),
-    VARIABLE(accept), VARIABLE(up_button), VARIABLE(down_button), VARIABLE(left_button),
-    VARIABLE(right_button), VARIABLE(quit_requested), VARIABLE(menu_state), VARIABLE(text_buffer) };
-#undef VARIABLE
-
-// Taken before main runs, while every variable still holds its initial value.
-const std::vector<std::vector<unsigned char>> initial_values = [] {
-    std::vector<std::vector<unsigned char>> values;
-    for (const auto& v : VARIABLES)
-        values.emplace_back(v.first, v.first + v.second);
-    return values;
-}();
 
 void push(SDL_Event& event)
 {
@@ -39,31 +18,16 @@ void push(SDL_Event& event)
 
 } // namespace
 
-void reset_game_state()
-{
-    for (size_t i = 0; i < initial_values.size(); i++)
-        std::memcpy(VARIABLES[i].first, initial_values[i].data(), VARIABLES[i].second);
-}
-
 void open_test_screen()
 {
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-    }
-    if (screen == nullptr)
-        screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
-    ASSERT_NE(screen, nullptr) << SDL_GetError();
+    ASSERT_TRUE(open_screen()) << SDL_GetError();
     ASSERT_EQ(screen->format->BitsPerPixel, 16);
     drain_events();
 }
 
 void push_button(int button, bool pressed)
 {
-    SDL_Event event {};
-    event.type = event.jbutton.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-    event.jbutton.button = (Uint8)button;
-    event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    push(event);
+    ASSERT_TRUE(push_button_event(button, pressed)) << SDL_GetError();
 }
 
 void push_key(SDLKey key, bool pressed)

@@ -24,14 +24,9 @@
 // Several values compared at once.
 using Ints = std::vector<int>;
 
-// Puts every game variable back to the value it had when the program
-// started. Surfaces and clip tables are left alone.
-void reset_game_state();
-
-// Opens SDL's video on the dummy driver and a 320 x 240, 16-bit `screen`.
+// The harness's headless screen (open_screen) and console button events
+// (push_button_event), failing the test when SDL refuses them.
 void open_test_screen();
-
-// Pushes a joystick button press or release of a console button number.
 void push_button(int button, bool pressed);
 
 // Pushes a desktop key press or release, or the window's close request.

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/headless.h"
 #include "render/render.h"
 #include "save/save.h"
 #include "shell/game_state.h"
@@ -79,8 +80,8 @@ void stand_in_busiest_view()
     camera_y = cy * TILE_SIZE;
     player_x = facing_x = camera_x + 160;
     player_y = facing_y = camera_y + 120;
-    current_monster = -1;
-    menu_state = 0;
+    current_monster = NO_MONSTER;
+    menu_state = MENU_CLOSED;
     up_button = down_button = left_button = right_button = accept = start_button = 0;
 }
 
@@ -92,7 +93,7 @@ void BM_ExplorationFrame(benchmark::State& state)
         run_frame();
         player_x = facing_x = x; // a push-back must not walk the player off the view
         player_y = facing_y = y;
-        current_monster = -1; // nor an encounter end the exploring
+        current_monster = NO_MONSTER; // nor an encounter end the exploring
     }
     state.counters["camera_x"] = camera_x;
     state.counters["camera_y"] = camera_y;
@@ -104,13 +105,13 @@ void BM_BattleFrame(benchmark::State& state)
     current_monster = 7;
     monster_hp = monster_max_hp[7];
     for (auto _ : state) {
-        battle_state = 0;
+        battle_state = BATTLE_MESSAGE;
         std::snprintf(battle_message, sizeof battle_message, "%s",
             "You defeated the Unironic raygun carrying luddite and gained 7 exp and 24 gold!");
         message_chars = 79.0;
         run_frame();
     }
-    current_monster = -1;
+    current_monster = NO_MONSTER;
 }
 
 void BM_StartUp(benchmark::State& state)
@@ -174,12 +175,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0
-        || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, SDL_FULLSCREEN)) == nullptr) {
-        std::fprintf(stderr, "bench: cannot open the screen: %s\n", SDL_GetError());
+    if (!open_screen())
         return 1;
-    }
     init_game_seeded(1);
     if (tileset0 == nullptr || boxes_remaining == 0) {
         std::fprintf(stderr, "bench: run me from the build folder, beside Media/\n");

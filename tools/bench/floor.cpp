@@ -4,15 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/headless.h"
 #include "render/render.h"
 #include "shell/game_state.h"
 
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? std::atoi(argv[1]) : 100;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0
-        || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0)) == nullptr)
+    if (!open_screen())
         return 1;
     load_images();
     if (tileset1 == nullptr) {

@@ -1,5 +1,7 @@
-// Fuzz target for the map reader: any bytes as "Media/map.dat", then the
-// derived layers, and frames drawn and walked over whatever was read.
+// Fuzz target for the map reader: after the play bytes, any bytes as
+// "Media/map.dat", then the derived layers, and the player put where the
+// play says and walked, fighting and drawing, through its frames.
+#include "common/headless.h"
 #include "fuzz_common.h"
 
 #include "shell/game_state.h"
@@ -8,17 +10,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz_setup();
+    const FuzzPlay play = fuzz_take_play(&data, &size);
+    fuzz_new_game(play.seed);
     fuzz_write("Media/map.dat", data, size);
     load_map();
-    for (int i = 0; i < 3; i++) {
-        player_x = (i * 1777 + (int)size) % 4000;
-        player_y = (i * 911 + (int)size * 7) % 4000;
-        camera_x = player_x - 160;
-        camera_y = player_y - 120;
-        facing_x = player_x;
-        facing_y = player_y;
-        anim_phase = i * 0.7;
-        fuzz_play_frames();
-    }
+    place_player(play.x, play.y);
+    fuzz_press(play.held, FUZZ_FRAMES);
     return 0;
 }

@@ -1,12 +1,9 @@
-// The media generator's pieces: the tile numbers that the map and the tile
-// sheets share, and the functions that draw each picture and build the map.
+// The media generator's pieces: the tile numbers of the sheets (which the map
+// in data/map.dat uses), and the functions that draw each picture.
 #ifndef MEDIA_MEDIA_H
 #define MEDIA_MEDIA_H
 
-#include <string>
-
 #include "canvas.h"
-#include "world/layout.h"
 
 // Layer 0, ground. 0 and 1 are the two frames of the water drawn where a
 // cell has no ground; they never stand in the map itself.
@@ -106,9 +103,6 @@ enum OverheadTile {
     PALM_BOTTOM = 19,
 };
 
-const int EMPTY = -1;
-const int WORLD_CELLS = MAP_SIZE;
-
 // One of the five 400 x 20 tile sheets.
 Canvas draw_tileset(int layer);
 
@@ -122,10 +116,5 @@ Canvas draw_font();
 // behind the save/load menu.
 Canvas draw_text_window();
 Canvas draw_tall_window();
-
-// Builds the world and writes it as the game's map file. Returns false,
-// saying why on stderr, if the file cannot be written or the world breaks
-// one of its own rules (a place that cannot be reached on foot, say).
-bool write_world_map(const std::string& path);
 
 #endif

@@ -26,6 +26,7 @@
 #include <sstream>
 #include <string>
 
+#include "common/headless.h"
 #include "replay_io.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
@@ -66,7 +67,7 @@ void pass(const std::map<int, bool>& want)
         fail("the scenario runs too long");
 }
 
-bool in_battle() { return current_monster != -1; }
+bool in_battle() { return current_monster != NO_MONSTER; }
 
 // One pass of the battle: a confirm press every other frame; with the run
 // policy the cursor is held towards Run in the menu.
@@ -74,7 +75,7 @@ void battle_pass()
 {
     std::map<int, bool> want;
     want[GP2X_A] = !held[GP2X_A];
-    if (policy == "run" && battle_state >= 1 && battle_state <= 4) {
+    if (policy == "run" && battle_state >= BATTLE_ATTACK && battle_state <= BATTLE_RUN) {
         want[GP2X_DOWN] = true;
         want[GP2X_RIGHT] = true;
     }

@@ -18,6 +18,7 @@
 #include <map>
 #include <string>
 
+#include "common/headless.h"
 #include "common/png_write.h"
 #include "replay_io.h"
 #include "shell/game_state.h"

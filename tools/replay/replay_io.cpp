@@ -5,10 +5,10 @@
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
+#include "common/headless.h"
 #include "render/render.h"
 #include "shell/shell.h"
 #include "shell/game_state.h"
@@ -71,23 +71,8 @@ void write_replay(std::FILE* out, const Replay& replay)
 void start_game(const Replay& replay)
 {
     init_game_seeded(replay.seed);
-    if (replay.placed) {
-        player_x = facing_x = replay.place_x;
-        player_y = facing_y = replay.place_y;
-        camera_x = player_x - SCREEN_WIDTH / 2;
-        camera_y = player_y - SCREEN_HEIGHT / 2;
-    }
-}
-
-void push_button_event(int button, bool pressed)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-    event.jbutton.which = 0;
-    event.jbutton.button = (Uint8)button;
-    event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    SDL_PushEvent(&event);
+    if (replay.placed)
+        place_player(replay.place_x, replay.place_y);
 }
 
 void push_events_of_frame(const Replay& replay, int frame, size_t* next)
@@ -108,19 +93,6 @@ void print_summary(int frames)
     std::printf("menu %d quit %d\n", menu_state, quit_requested ? 1 : 0);
     for (int i = 0; i < NPC_COUNT; i++)
         std::printf("npc %d at %d %d direction %d\n", i, npc_x[i], npc_y[i], npc_direction[i]);
-}
-
-bool open_screen(bool window)
-{
-    if (!window)
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0
-        || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0)) == nullptr) {
-        std::fprintf(stderr, "replay: cannot open the screen: %s\n", SDL_GetError());
-        return false;
-    }
-    SDL_JoystickOpen(0);
-    return true;
 }
 
 std::string enter_scratch_folder(const char* media)

@@ -1,6 +1,6 @@
 // What the replay player and the autoplayer share: the replay file, the
-// game's start-up with a fixed seed, button events pushed into SDL's queue,
-// the end-of-game summary and the scratch folder a replay runs in.
+// game's start-up with a fixed seed, a replay's events pushed frame by
+// frame, the end-of-game summary and the scratch folder a replay runs in.
 #ifndef REPLAY_IO_H
 #define REPLAY_IO_H
 
@@ -31,18 +31,12 @@ void write_replay(std::FILE* out, const Replay& replay);
 // at the replay's place, if it has one.
 void start_game(const Replay& replay);
 
-// Pushes a joystick button event, as the console would send it.
-void push_button_event(int button, bool pressed);
-
 // Pushes the replay's events of `frame` (and any earlier ones not yet sent);
 // `next` is the index of the first event not yet sent.
 void push_events_of_frame(const Replay& replay, int frame, size_t* next);
 
 // Statistics, position, camera, battle, boxes, menu and characters.
 void print_summary(int frames);
-
-// Opens the screen: headless on SDL's dummy driver, or in a window.
-bool open_screen(bool window);
 
 // Enters a new scratch folder whose Media/ links to `media`, so a replay that
 // saves never writes beside the real media; returns the folder.

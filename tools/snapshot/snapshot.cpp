@@ -2,8 +2,8 @@
 // chosen place of the world, lets the game draw and saves the screen as a
 // PNG. Run it from the build folder, where Media/ is:
 //
-//   SDL_VIDEODRIVER=dummy tools/snapshot OUT.png [X Y | --npc N] [--face up|down|left|right]
-//                                        [--menu] [--frames N] [--seed S]
+//   tools/snapshot OUT.png [X Y | --npc N] [--face up|down|left|right]
+//                    [--menu] [--frames N] [--seed S]
 //
 // X Y are world pixels of the player; --npc N stands the player just below
 // character N, facing it, so that its line shows. --face turns the player
@@ -18,6 +18,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/headless.h"
 #include "common/png_write.h"
 #include "render/render.h"
 #include "shell/game_state.h"
@@ -84,13 +85,7 @@ int main(int argc, char** argv)
     if (positional == 1)
         return usage();
 
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "snapshot: %s\n", SDL_GetError());
-        return 1;
-    }
-    screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
-    if (screen == nullptr) {
-        std::fprintf(stderr, "snapshot: %s\n", SDL_GetError());
+    if (!open_screen()) {
         SDL_Quit();
         return 1;
     }
@@ -102,8 +97,7 @@ int main(int argc, char** argv)
         if (face == nullptr)
             face = "up";
     }
-    player_x = facing_x = x;
-    player_y = facing_y = y;
+    place_player(x, y);
     if (face != nullptr) {
         // Walking frame bases: down 0, left 2, right 4, up 6.
         if (std::strcmp(face, "up") == 0) {
@@ -120,13 +114,11 @@ int main(int argc, char** argv)
             player_frame = 4;
         }
     }
-    camera_x = x - SCREEN_WIDTH / 2;
-    camera_y = y - SCREEN_HEIGHT / 2;
     camera_x = camera_x < 0 ? 0 : camera_x > CAMERA_MAX_X ? CAMERA_MAX_X : camera_x;
     camera_y = camera_y < 0 ? 0 : camera_y > CAMERA_MAX_Y ? CAMERA_MAX_Y : camera_y;
 
     if (menu)
-        menu_state = 1;
+        menu_state = MENU_SAVE;
     if (frames == 0)
         draw_frame();
     for (int i = 0; i < frames; i++)

@@ -1,7 +1,7 @@
 # Shared by the end-to-end scripts: a private X server (with a window manager
 # when asked), the game started in a fresh folder with a copy of Media/, and
 # a way to wait for its window.
-# Sourced, not run.
+# Sourced, not run. A script may set E2E_GAME after sourcing for another program.
 
 E2E_GAME=$1
 E2E_BUILD=$2
@@ -22,10 +22,12 @@ e2e_fail() {
 }
 
 # Starts Xvfb on a display nobody uses and exports DISPLAY. The screen is
-# 320 x 240 unless a larger WIDTHxHEIGHT is given.
+# 320 x 240 unless a larger WIDTHxHEIGHT is given. Without -noreset the server
+# resets when the probe below disconnects, and a program that connects just
+# then silently gets SDL's offscreen driver and no window.
 e2e_start_x() {
     while [ -e "/tmp/.X${E2E_DISPLAY_NUMBER}-lock" ]; do E2E_DISPLAY_NUMBER=$((E2E_DISPLAY_NUMBER + 1)); done
-    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "${1:-320x240}x24" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "${1:-320x240}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$E2E_DISPLAY_NUMBER"
     for _ in $(seq 50); do
@@ -62,7 +64,7 @@ e2e_start_game() {
         fi
         sleep 0.1
     done
-    e2e_fail "the game's window did not appear"
+    e2e_fail "the game's window did not appear: $(cat "$E2E_DIR/game.log" 2>/dev/null)"
 }
 
 # Holds a key for about `frames` frames of the game.

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the game and opens the map editor in build/, where Media/ is. Ctrl+S
+# keeps the work in build/test.dat; Ctrl+E exports straight to data/map.dat,
+# the shipped map, which the next build copies into build/Media/.
+set -eu
+cd "$(dirname "$0")/.."
+repo=$(pwd)
+bash scripts/install-deps.sh
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target map-editor media
+cd build
+exec ./map-editor --export "$repo/data/map.dat" "$@"
