@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the game, its tools and its tests for an ARM target and runs
-# the unit tests and the recorded scenarios in qemu with SDL's dummy driver.
+# Cross-builds the game (its library as C++98, like the console's compilers),
+# its tools and its tests for an ARM target and runs the unit tests and the
+# recorded scenarios in qemu with SDL's dummy driver.
 #   scripts/cross.sh armel|arm64 [--no-tests]     (into build-ARCH/)
 # Makes the target's sysroot first (scripts/sysroot.sh); when that fails the
 # build stops there, with the line that names what failed.
@@ -12,7 +13,7 @@ bash scripts/install-deps.sh --cross
 RPG_SYSROOT=$(bash scripts/sysroot.sh "$arch")
 export RPG_SYSROOT
 jobs=$(nproc)
-cmake -S . -B "build-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/$arch.cmake" -DRPG_WERROR=ON >/dev/null
+cmake -S . -B "build-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/$arch.cmake" -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
 cmake --build "build-$arch" -j"$jobs"
 [ "${2:-}" = "--no-tests" ] && exit 0
 (cd "build-$arch" && ctest --output-on-failure -j"$jobs")
