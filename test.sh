@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a plain build with warnings as
-# errors, then again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and last fuzzes the map and save readers for a minute each.
+# errors, again on the classic SDL 1.2.15, cross-built for 32- and 64-bit ARM
+# in qemu, in the release folders' launchers, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and last fuzzes the map and save readers for a
+# minute each.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/install-deps.sh --tests
@@ -14,6 +16,17 @@ cmake -S . -B build -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs") | tee -a "$log"
 
+echo "== the same tests on the classic SDL 1.2.15 of the console's system"
+bash scripts/classic-sdl.sh build --output-on-failure -j"$jobs" | tee -a "$log"
+
+for arch in armel arm64; do
+    echo "== cross-build for $arch and run the tests and the scenarios in qemu"
+    bash scripts/cross.sh "$arch" | tee -a "$log"
+done
+
+echo "== release folders, their launchers started from another folder"
+bash scripts/release.sh --check | tee -a "$log"
+
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DRPG_WERROR=ON -DRPG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
@@ -23,6 +36,8 @@ cmake --build build-sanitize -j"$jobs"
 echo "== fuzz the map reader and the save loader (FUZZ_SECONDS each, default 60)"
 bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
-# Both ctest runs passed to get here; their count, as one closing line.
-passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } END { print n + 0 }' "$log")
+# Every ctest run and the launchers passed to get here; their count, as one
+# closing line.
+passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } /^launchers: [0-9]+ passed, 0 failed/ { n += $2 }
+    END { print n + 0 }' "$log")
 echo "tests: $passed passed, 0 failed"

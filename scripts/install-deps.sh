@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
+#   scripts/install-deps.sh [--tests | --cross]   (--cross: the ARM builds)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
-if [ "${1:-}" = "--tests" ]; then
-    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind"
+cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu qemu-user-static debootstrap"
+case "${1:-}" in
+--tests)
+    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
     # A window manager for the end-to-end test of full screen and the window.
     packages="$packages openbox"
-fi
+    ;;
+--cross) packages="$packages $cross" ;;
+esac
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

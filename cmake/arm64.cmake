@@ -1,0 +1,7 @@
+# 64-bit ARM (Debian's arm64): the Linux handhelds of today.
+#   cmake -S . -B build-arm64 -DCMAKE_TOOLCHAIN_FILE=cmake/arm64.cmake
+set(RPG_CROSS_ARCH arm64)
+set(RPG_CROSS_PROCESSOR aarch64)
+set(RPG_CROSS_TRIPLET aarch64-linux-gnu)
+set(RPG_CROSS_QEMU qemu-aarch64-static)
+include(${CMAKE_CURRENT_LIST_DIR}/debian-cross.cmake)
