@@ -208,7 +208,7 @@ TEST_F(Files, AFailedWriteSaysWhyAndKeepsTheOldFile)
     SaveOutcome outcome;
     const std::string said = stderr_of([&] { outcome = save_editor_map(EDITOR_MAP_FILE); });
     EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.message.find("NOT SAVED: cannot remove the stale test.dat.new: Is a directory"), 0u)
+    EXPECT_EQ(outcome.message.find("NOT SAVED: cannot remove test.dat.new: Is a directory"), 0u)
         << outcome.message;
     EXPECT_NE(said.find(outcome.message), std::string::npos) << said;
     EXPECT_EQ(read_file(EDITOR_MAP_FILE), "the old map");

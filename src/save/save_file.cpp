@@ -1,7 +1,6 @@
 // Writing the save slot. The record goes to a new temporary file beside the
 // slot, reaches the storage device, and only then replaces "gamesave.dat", so
 // a save that fails part-way never costs the player the save they had.
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "save/fresh_file.h"
 #include "save/save.h"
 #include "save/save_slot.h"
 #include "shell/game_state.h"
@@ -94,31 +94,17 @@ void write_record(SaveWriter& w)
     w.line(std::string()); // the record ends in one empty line
 }
 
-// Makes the rename that replaced the slot durable. The save is already in
-// place, so a folder that cannot be synced is not a failed save.
-void sync_folder()
-{
-    int folder = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
-}
-
 } // namespace
 
 void save_game()
 {
     // Whatever a failed save or anything else left under the temporary name
-    // (a file, a link, a FIFO) goes, and the new file is created afresh: a
-    // save never writes through a link nor waits on a FIFO.
-    if (unlink(SAVE_TEMP_FILE) != 0 && errno != ENOENT) {
-        report_failure("cannot remove", SAVE_TEMP_FILE, errno);
-        return;
-    }
-    int fd = open(SAVE_TEMP_FILE, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // (a file, a link, a FIFO) goes: a save never writes through a link nor
+    // waits on a FIFO.
+    const char* failed = NULL;
+    int fd = create_fresh_file(SAVE_TEMP_FILE, &failed);
     if (fd < 0) {
-        report_failure("cannot create", SAVE_TEMP_FILE, errno);
+        report_failure(failed, SAVE_TEMP_FILE, errno);
         return;
     }
     std::FILE* file = fdopen(fd, "w");
@@ -142,5 +128,5 @@ void save_game()
         unlink(SAVE_TEMP_FILE);
         return;
     }
-    sync_folder();
+    sync_folder_of(SAVE_FILE);
 }

@@ -3,7 +3,6 @@
 // mended by hand; a writer never leaves a half-written file in place.
 #include "map_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "save/fresh_file.h"
 #include "shell/game_state.h"
 #include "world/world.h"
 
@@ -101,12 +101,6 @@ std::string layers_text(const int* layers, int layer_count)
     return text;
 }
 
-std::string folder_of(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
 } // namespace
 
 const char* layer_name(int layer)
@@ -149,13 +143,11 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
         error = std::string(what) + " " + file + ": " + std::strerror(errno);
         return false;
     };
-    // A stale temporary from an earlier failed write; O_EXCL below refuses
-    // anything that is still there, a symlink included.
-    if (unlink(temporary.c_str()) != 0 && errno != ENOENT)
-        return fail("cannot remove the stale", temporary);
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    // A stale temporary from an earlier failed write goes first.
+    const char* failed = nullptr;
+    const int fd = create_fresh_file(temporary.c_str(), &failed);
     if (fd < 0)
-        return fail("cannot create", temporary);
+        return fail(failed, temporary);
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = write(fd, text.data() + done, text.size() - done);
@@ -185,11 +177,6 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
         unlink(temporary.c_str());
         return false;
     }
-    // The rename is in place; a folder that cannot be synced does not undo it.
-    const int folder = open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
+    sync_folder_of(path.c_str());
     return true;
 }
