@@ -146,13 +146,13 @@ TEST_F(Files, FiveLayersRoundTripAndTheExportReadsBackThroughTheGame)
 
     // The export holds layers 0, 2, 3 and 4; the game derives the rest.
     map_layers[LAYER_EDGE][3][4] = 0;
-    EXPECT_TRUE(export_game_map(GAME_MAP_FILE).written);
+    EXPECT_TRUE(export_game_map(MAP_FILE).written);
     build_edge_layer();
     const std::vector<int> exported = all_layers();
     fill_map(5);
     EXPECT_EQ(stderr_of(load_map), "");
     EXPECT_EQ(all_layers(), exported);
-    EXPECT_TRUE(read_game_map(GAME_MAP_FILE, problem)) << problem;
+    EXPECT_TRUE(read_game_map(MAP_FILE, problem)) << problem;
     EXPECT_EQ(all_layers(), exported);
 }
 

@@ -10,7 +10,6 @@ namespace
 {
 
 const int CELLS = MAP_SIZE * MAP_SIZE;
-const int FILE_LAYERS[4] = { LAYER_GROUND, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD };
 
 class MapFile : public ::testing::Test
 {
@@ -70,7 +69,7 @@ TEST_F(MapFile, ReadingStopsForGoodAtTheFirstValueThatCannotBeRead)
     for (const auto& f : files) {
         const std::string said = load(f.text);
         int filled = 0;
-        for (int layer : FILE_LAYERS)
+        for (int layer : MAP_FILE_LAYERS)
             filled
                 += CELLS - std::count(&map_layers[layer][0][0], &map_layers[layer][0][0] + CELLS, TILE_EMPTY);
         EXPECT_EQ(filled, std::count_if(f.kept.begin(), f.kept.end(), [](int v) { return v != -1; }))
@@ -99,7 +98,7 @@ TEST_F(MapFile, ValuesFillTheBlocksColumnByColumnWhateverSeparatesThem)
         for (int b = 0; b < 4; b++)
             for (int k = 0; k < CELLS; k++) {
                 const int expected = k < f.cells[b] ? pattern(b, k) : TILE_EMPTY;
-                wrong += map_layers[FILE_LAYERS[b]][k / MAP_SIZE][k % MAP_SIZE] != expected;
+                wrong += map_layers[MAP_FILE_LAYERS[b]][k / MAP_SIZE][k % MAP_SIZE] != expected;
                 boxes += b == 2 && expected == BOX_TILE;
             }
         for (int x = 0; x < MAP_SIZE; x++)

@@ -8,10 +8,10 @@
 #include "shell/game_state.h"
 #include "world/world.h"
 
-static const char* const MAP_FILE = "Media/map.dat";
+const char* const MAP_FILE = "Media/map.dat";
 
 // The four layers stored in the map file, in file order.
-static const int FILE_LAYERS[4] = {LAYER_GROUND, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD};
+const int MAP_FILE_LAYERS[MAP_FILE_LAYER_COUNT] = {LAYER_GROUND, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD};
 
 void load_map()
 {
@@ -22,7 +22,7 @@ void load_map()
 
     const int fd = open_game_file(MAP_FILE);
     long values_read = 0;
-    const long expected = 4L * MAP_SIZE * MAP_SIZE;
+    const long expected = (long)MAP_FILE_LAYER_COUNT * MAP_SIZE * MAP_SIZE;
     if (fd == NOT_A_FILE) {
         std::fprintf(stderr, "gp2x-rpg: %s is not a regular file: the map is empty\n", MAP_FILE);
     } else if (fd < 0) {
@@ -30,8 +30,8 @@ void load_map()
     } else {
         __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in); // closes fd when done
         std::istream in(&file);
-        for (int l = 0; l < 4; l++) {
-            const int layer = FILE_LAYERS[l];
+        for (int l = 0; l < MAP_FILE_LAYER_COUNT; l++) {
+            const int layer = MAP_FILE_LAYERS[l];
             for (int x = 0; x < MAP_SIZE && in; x++) {
                 for (int y = 0; y < MAP_SIZE; y++) {
                     int value;

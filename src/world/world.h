@@ -3,6 +3,12 @@
 #ifndef WORLD_WORLD_H
 #define WORLD_WORLD_H
 
+// The map file, and the four layers it holds in file order (each column by
+// column); the edge layer is not stored but derived.
+extern const char* const MAP_FILE;
+const int MAP_FILE_LAYER_COUNT = 4;
+extern const int MAP_FILE_LAYERS[MAP_FILE_LAYER_COUNT];
+
 // Reads "Media/map.dat" into layers 0, 2, 3 and 4, then derives layer 1, the
 // collision grid and the box count. Called once at start-up.
 void load_map();

@@ -21,7 +21,7 @@ namespace
 struct Editor {
     EditorView view;
     MapEdit edit;
-    std::string export_path = GAME_MAP_FILE;
+    std::string export_path = MAP_FILE;
     bool leave_asked = false;
     bool leaving = false;
     // The button painting or panning, and the cell or pixel it was last at.

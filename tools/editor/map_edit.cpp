@@ -99,7 +99,7 @@ std::string open_map()
     if (access(EDITOR_MAP_FILE, F_OK) == 0)
         said = read_editor_map(EDITOR_MAP_FILE, problem) ? std::string("opened ") + EDITOR_MAP_FILE : problem;
     else
-        said = read_game_map(GAME_MAP_FILE, problem) ? std::string("opened ") + GAME_MAP_FILE : problem;
+        said = read_game_map(MAP_FILE, problem) ? std::string("opened ") + MAP_FILE : problem;
     build_collision_grid();
     if (!problem.empty())
         std::fprintf(stderr, "map-editor: %s\n", problem.c_str());

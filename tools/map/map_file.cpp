@@ -17,7 +17,6 @@
 #include "world/world.h"
 
 const char* const EDITOR_MAP_FILE = "test.dat";
-const char* const GAME_MAP_FILE = "Media/map.dat";
 
 namespace
 {
@@ -25,8 +24,6 @@ namespace
 const int CELLS = MAP_SIZE * MAP_SIZE;
 const int ALL_LAYERS[LAYER_COUNT]
     = { LAYER_GROUND, LAYER_EDGE, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD };
-// The edge layer is left out: the game derives it.
-const int GAME_LAYERS[4] = { LAYER_GROUND, LAYER_OBSTACLE, LAYER_OBJECT, LAYER_OVERHEAD };
 
 // "value 40123 (layer 1, cell 0, 122)" for the value at `index` of the file.
 std::string where(long index, const int* layers)
@@ -121,7 +118,7 @@ bool read_editor_map(const std::string& path, std::string& problem)
 
 bool read_game_map(const std::string& path, std::string& problem)
 {
-    const bool ok = read_layers(path, GAME_LAYERS, 4, problem);
+    const bool ok = read_layers(path, MAP_FILE_LAYERS, MAP_FILE_LAYER_COUNT, problem);
     build_edge_layer();
     return ok;
 }
@@ -133,7 +130,7 @@ std::string editor_map_text()
 
 std::string game_map_text()
 {
-    return layers_text(GAME_LAYERS, 4);
+    return layers_text(MAP_FILE_LAYERS, MAP_FILE_LAYER_COUNT);
 }
 
 bool write_file_atomically(const std::string& path, const std::string& text, std::string& error)

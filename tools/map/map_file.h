@@ -9,9 +9,6 @@
 // The editor's own file, beside Media/.
 extern const char* const EDITOR_MAP_FILE;
 
-// The game's map file, as the game opens it.
-extern const char* const GAME_MAP_FILE;
-
 // The name of a layer: "ground", "edge", "obstacle", "object", "overhead".
 const char* layer_name(int layer);
 
