@@ -195,14 +195,15 @@ void draw_piece(SDL_Surface* piece, int wx, int wy, const EditorView& v)
         for (int x = 0; x < SCREEN_WIDTH; x += 10)
             fill(piece, x, y, 10, 10, (((x + wx) / 10 + (y + wy) / 10) & 1) ? dark : darker);
 
+    // A hidden layer's sheet is taken away while the piece is drawn. The
+    // ground's unkeyed copy needs no remaking for that: the game draws from
+    // it only while tileset0 is the sheet it was made from.
     SDL_Surface* sheets[LAYER_COUNT];
     for (int layer = 0; layer < LAYER_COUNT; layer++) {
         sheets[layer] = *sheet_slot(layer);
         if (!v.shown[layer])
             *sheet_slot(layer) = nullptr;
     }
-    if (!v.shown[LAYER_GROUND])
-        update_ground_sheet();
 
     SDL_Surface* const game_screen = screen;
     screen = piece;
@@ -213,8 +214,6 @@ void draw_piece(SDL_Surface* piece, int wx, int wy, const EditorView& v)
 
     for (int layer = 0; layer < LAYER_COUNT; layer++)
         *sheet_slot(layer) = sheets[layer];
-    if (!v.shown[LAYER_GROUND])
-        update_ground_sheet();
 
     draw_overlays(piece, wx, wy, v);
 }
