@@ -82,7 +82,7 @@ log=$work/apt.log
 if ! in_root sh -c "apt-get update && apt-get install -y --no-install-recommends /opt/check/$(basename "$deb")" >"$log" 2>&1; then
     fail "apt-get could not install the package: $(grep -E '^E:' "$log" | head -3)"
 fi
-echo "deb check: installed with $(grep -c '^Setting up' "$log") packages in $(elapsed)"
+echo "deb check: installed with $(grep -c '^Setting up' "$log") packages, $(elapsed) from the start"
 in_root dpkg-query -W -f '${Status}' libsdl1.2-compat-shim 2>/dev/null | grep -q "install ok installed" ||
     fail "apt chose the classic SDL 1.2 over sdl12-compat"
 
@@ -117,7 +117,8 @@ folder=$root$home/.local/share/gp2x-rpg
 save=$folder/gamesave.dat
 [ -f "$save" ] || fail "no save in \$HOME/.local/share/gp2x-rpg: $(ls -A "$root$home" | tr '\n' ' ')"
 [ "$(stat -c %u "$save")" = 65534 ] || fail "the save is not the player's own"
-[ "$(readlink "$folder/Media")" = /usr/share/games/gp2x-rpg/Media ] ||
+installed_media=$(in_root dpkg -L gp2x-rpg | grep '/Media$')
+[ "$(readlink "$folder/Media")" = "$installed_media" ] ||
     fail "Media in the player's folder is not a link to the installed data"
 [ "$(sed -n '7p;8p' "$save" | tr '\n' ' ')" = "1541 2909 " ] || fail "the save does not hold the start position"
 echo "deb check: started from its desktop entry ('$exec_line'), saved in \$HOME/.local/share/gp2x-rpg; $(elapsed) in all"
