@@ -72,6 +72,8 @@ $sudo tar -C "$root" -xf "$tarball"
 $sudo cp /etc/resolv.conf "$root/etc/resolv.conf"
 bind proc /proc -t proc
 bind /dev /dev --bind
+# X's socket folder, made as X makes it when no server has run yet.
+[ -d /tmp/.X11-unix ] || $sudo mkdir -m 1777 /tmp/.X11-unix
 bind /tmp/.X11-unix /tmp/.X11-unix --bind
 $sudo mkdir -p "$root/opt/check"
 $sudo cp "$deb" build/tests/libsave_and_quit.so "$root/opt/check/"
@@ -107,9 +109,10 @@ home=/home/player
 $sudo mkdir -p "$root$home"
 $sudo chown 65534:65534 "$root$home"
 status=0
-timeout 120 $sudo chroot --userspec=65534:65534 "$root" env -i HOME="$home" PATH=/usr/local/bin:/usr/bin:/bin:/usr/games \
+# A login shell takes the PATH of a player's session from the root's /etc/profile.
+timeout 120 $sudo chroot --userspec=65534:65534 "$root" env -i HOME="$home" \
     DISPLAY=":$display" SDL_AUDIODRIVER=dummy LD_PRELOAD=/opt/check/libsave_and_quit.so \
-    sh -c "exec $exec_line" >"$work/game.log" 2>&1 || status=$?
+    sh -lc "exec $exec_line" >"$work/game.log" 2>&1 || status=$?
 [ $status -eq 124 ] && fail "the game did not save and leave within 120 s: $(head -c 300 "$work/game.log")"
 [ $status -eq 0 ] || fail "'$exec_line' ended with status $status: $(head -c 300 "$work/game.log")"
 
