@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
-#   scripts/install-deps.sh [--tests | --cross]   (--cross: the ARM builds)
+#   scripts/install-deps.sh [--tests | --cross | --deb]
+# (--cross: the ARM builds; --deb: the Debian package and its validators)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu qemu-user-static debootstrap"
+deb="dpkg-dev file lintian appstream desktop-file-utils"
 case "${1:-}" in
 --tests)
     packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
     # A window manager for the end-to-end test of full screen and the window.
     packages="$packages openbox"
+    # The Debian package and its check on a clean root.
+    packages="$packages $deb"
     ;;
 --cross) packages="$packages $cross" ;;
+--deb) packages="$packages $deb" ;;
 esac
 missing=""
 for p in $packages; do

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Installs the desktop package with the dependencies it names on a clean
+# Debian 12 root (debootstrap, minbase), starts it as a player would, from its
+# desktop entry's Exec line with a fresh HOME under Xvfb, and checks that the
+# game saved in $HOME/.local/share/gp2x-rpg.
+#   tests/deb/check.sh [PACKAGE.deb]     (default: scripts/deb.sh makes it)
+# The root is kept as a tarball in ${XDG_CACHE_HOME:-~/.cache}/gp2x-rpg and
+# unpacked afresh for every run.
+set -euo pipefail
+shopt -s inherit_errexit
+cd "$(dirname "$0")/../.."
+suite=bookworm
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/gp2x-rpg
+tarball=$cache/deb-root-$suite.tar
+started=$(date +%s)
+
+fail() {
+    echo "deb check: FAILED: $*" >&2
+    exit 1
+}
+elapsed() { echo "$(($(date +%s) - started)) s"; }
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+deb=$(realpath "${1:-$(bash scripts/deb.sh)}")
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target save_and_quit >/dev/null
+
+if [ ! -f "$tarball" ]; then
+    # This machine's own mirror for the suite, as its apt settings name it.
+    mirror=$(apt-get indextargets --format '$(RELEASE) $(REPO_URI)' 'Identifier: Packages' |
+        awk -v suite="$suite" '$1 == suite { print $2; exit }')
+    [ -n "$mirror" ] || fail "this machine's apt settings name no mirror for $suite"
+    echo "deb check: making the clean $suite root from $mirror"
+    fresh=$(mktemp -d)
+    mkdir -p "$cache"
+    $sudo debootstrap --variant=minbase "$suite" "$fresh/root" "$mirror" >"$cache/deb-root-$suite.log" 2>&1 ||
+        { $sudo rm -rf "$fresh"; fail "debootstrap failed, see $cache/deb-root-$suite.log"; }
+    $sudo rm -f "$fresh"/root/var/cache/apt/archives/*.deb
+    $sudo tar -C "$fresh/root" -cf "$tarball.part" .
+    $sudo mv "$tarball.part" "$tarball"
+    $sudo rm -rf "$fresh"
+    echo "deb check: root made and cached in $(elapsed)"
+fi
+
+work=$(mktemp -d)
+root=$work/root
+xvfb_pid=""
+mounts=()
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    local i
+    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+        $sudo umount -l "${mounts[$i]}" 2>/dev/null || true
+    done
+    # Never delete through a mount that is still there.
+    if grep -q " $root/" /proc/mounts; then
+        echo "deb check: $root is still mounted; left in place" >&2
+    else
+        $sudo rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+bind() { # HOST_PATH ROOT_PATH [mount options...]
+    $sudo mkdir -p "$root$2"
+    $sudo mount "${@:3}" "$1" "$root$2"
+    mounts+=("$root$2")
+}
+
+$sudo mkdir -p "$root"
+$sudo tar -C "$root" -xf "$tarball"
+$sudo cp /etc/resolv.conf "$root/etc/resolv.conf"
+bind proc /proc -t proc
+bind /dev /dev --bind
+# X's socket folder, made as X makes it when no server has run yet.
+[ -d /tmp/.X11-unix ] || $sudo mkdir -m 1777 /tmp/.X11-unix
+bind /tmp/.X11-unix /tmp/.X11-unix --bind
+$sudo mkdir -p "$root/opt/check"
+$sudo cp "$deb" build/tests/libsave_and_quit.so "$root/opt/check/"
+in_root() { $sudo chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
+
+# What the package names and nothing more: no recommended packages.
+log=$work/apt.log
+if ! in_root sh -c "apt-get update && apt-get install -y --no-install-recommends /opt/check/$(basename "$deb")" >"$log" 2>&1; then
+    fail "apt-get could not install the package: $(grep -E '^E:' "$log" | head -3)"
+fi
+echo "deb check: installed with $(grep -c '^Setting up' "$log") packages, $(elapsed) from the start"
+in_root dpkg-query -W -f '${Status}' libsdl1.2-compat-shim 2>/dev/null | grep -q "install ok installed" ||
+    fail "apt chose the classic SDL 1.2 over sdl12-compat"
+
+# The desktop entry's command, without its field codes, as the menu runs it.
+desktop=$root/usr/share/applications/gp2x-rpg.desktop
+[ -f "$desktop" ] || fail "no desktop entry at /usr/share/applications/gp2x-rpg.desktop"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
+[ -n "$exec_line" ] || fail "the desktop entry has no Exec line"
+
+display=$((200 + RANDOM % 100))
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 640x480x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb_pid=$!
+deadline=$(($(date +%s) + 10))
+until [ -S "/tmp/.X11-unix/X$display" ] && DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; do
+    [ "$(date +%s)" -lt "$deadline" ] || fail "Xvfb did not open display :$display within 10 s"
+    sleep 0.1
+done
+
+# A player of their own, with a HOME nobody has played in.
+home=/home/player
+$sudo mkdir -p "$root$home"
+$sudo chown 65534:65534 "$root$home"
+status=0
+# A login shell takes the PATH of a player's session from the root's /etc/profile.
+timeout 120 $sudo chroot --userspec=65534:65534 "$root" env -i HOME="$home" \
+    DISPLAY=":$display" SDL_AUDIODRIVER=dummy LD_PRELOAD=/opt/check/libsave_and_quit.so \
+    sh -lc "exec $exec_line" >"$work/game.log" 2>&1 || status=$?
+[ $status -eq 124 ] && fail "the game did not save and leave within 120 s: $(head -c 300 "$work/game.log")"
+[ $status -eq 0 ] || fail "'$exec_line' ended with status $status: $(head -c 300 "$work/game.log")"
+
+folder=$root$home/.local/share/gp2x-rpg
+save=$folder/gamesave.dat
+[ -f "$save" ] || fail "no save in \$HOME/.local/share/gp2x-rpg: $(ls -A "$root$home" | tr '\n' ' ')"
+[ "$(stat -c %u "$save")" = 65534 ] || fail "the save is not the player's own"
+installed_media=$(in_root dpkg -L gp2x-rpg | grep '/Media$')
+[ "$(readlink "$folder/Media")" = "$installed_media" ] ||
+    fail "Media in the player's folder is not a link to the installed data"
+[ "$(sed -n '7p;8p' "$save" | tr '\n' ' ')" = "1541 2909 " ] || fail "the save does not hold the start position"
+echo "deb check: started from its desktop entry ('$exec_line'), saved in \$HOME/.local/share/gp2x-rpg; $(elapsed) in all"
