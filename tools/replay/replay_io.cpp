@@ -81,6 +81,26 @@ void push_events_of_frame(const Replay& replay, int frame, size_t* next)
         push_button_event(replay.events[*next].button, replay.events[*next].pressed);
 }
 
+namespace {
+Replay* recording = nullptr;
+
+void record_button(int button, bool pressed)
+{
+    recording->events.push_back({recording->end, button, pressed});
+}
+} // namespace
+
+void record_buttons(Replay* replay)
+{
+    recording = replay;
+    watch_buttons(replay != nullptr ? record_button : nullptr);
+}
+
+void end_recorded_pass()
+{
+    recording->end++;
+}
+
 void print_summary(int frames)
 {
     std::printf("frames %d\n", frames);
