@@ -122,20 +122,16 @@ std::string enter_scratch_folder(const char* media)
         std::fprintf(stderr, "replay: no media folder %s\n", media);
         std::exit(2);
     }
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr ? tmp : "/tmp") + "/replay-XXXXXX";
-    std::vector<char> folder(pattern.begin(), pattern.end());
-    folder.push_back('\0');
-    if (mkdtemp(folder.data()) == nullptr || chdir(folder.data()) != 0 || symlink(real, "Media") != 0) {
+    std::string folder = enter_new_folder("replay");
+    if (folder.empty() || symlink(real, "Media") != 0) {
         std::fprintf(stderr, "replay: cannot prepare a scratch folder\n");
         std::exit(2);
     }
-    return folder.data();
+    return folder;
 }
 
 void leave_scratch_folder(const std::string& folder)
 {
-    std::string command = "rm -rf '" + folder + "'";
-    if (std::system(command.c_str()) != 0)
+    if (!remove_folder(folder))
         std::fprintf(stderr, "replay: cannot remove %s\n", folder.c_str());
 }
