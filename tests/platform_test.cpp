@@ -150,6 +150,7 @@ TEST_F(Pad, RecordedDpadAndStickReplayAsTheSameWalk)
         walk.push_back({ player_x, player_y, accept });
     }
     record_buttons(nullptr);
+    ASSERT_EQ(replay.end, 16);
     EXPECT_NE(walk[12], walk[0]);
 
     unsetenv(SETTING);

@@ -145,11 +145,6 @@ void toggle_full_screen()
         SDL_WM_ToggleFullScreen(screen);
 }
 
-} // namespace
-
-namespace
-{
-
 // The console button a desktop key stands for, or -1 for a key without one.
 int key_to_button(SDLKey key)
 {
@@ -187,13 +182,15 @@ int translate_event(const SDL_Event& event, ButtonChange* at, int max)
             changes.add(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN);
         break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
+    case SDL_KEYUP: {
+        int button = key_to_button(event.key.keysym.sym);
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN
             && (event.key.keysym.mod & KMOD_ALT) != 0)
             toggle_full_screen();
-        else if (key_to_button(event.key.keysym.sym) >= 0)
-            changes.add(key_to_button(event.key.keysym.sym), event.type == SDL_KEYDOWN);
+        else if (button >= 0)
+            changes.add(button, event.type == SDL_KEYDOWN);
         break;
+    }
     case SDL_QUIT:
         // A desktop window must close when asked: treat it as the L button.
         changes.add(GP2X_L, true);
