@@ -10,7 +10,7 @@
 //   replay --position SAVE         the player's position in a save: "X Y"
 //   replay --same-map SAVE MAP     fails unless the save's map layers are the map file's
 //
-// A replay is a text file: "seed N", then one line per button event,
+// A replay is a text file: "seed N", then one line per button change,
 // "FRAME BUTTON down|up" (console button numbers, sent before that frame's
 // pass), and "end FRAMES", the number of passes to run. "place X Y" starts
 // the player (and the camera around it) elsewhere than the map's start.
