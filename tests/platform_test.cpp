@@ -35,6 +35,15 @@ Ints directions()
     return Ints({ up_button, down_button, left_button, right_button });
 }
 
+// Whether joystick 0 is read as a pad: its button 0 is then A, not UP.
+bool pad_layout_in_use()
+{
+    SDL_Event event {};
+    event.type = SDL_JOYBUTTONUP;
+    ButtonChange changes[MAX_EVENT_CHANGES];
+    return translate_event(event, changes, MAX_EVENT_CHANGES) == 1 && changes[0].button == GP2X_A;
+}
+
 // Every button state and quitting.
 Ints buttons()
 {

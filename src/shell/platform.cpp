@@ -210,8 +210,3 @@ void detect_pad_layout()
         held_by_dpad[d] = held_by_stick[d] = false;
     stick_side[PAD_AXIS_LEFT_X] = stick_side[PAD_AXIS_LEFT_Y] = 0;
 }
-
-bool pad_layout_in_use()
-{
-    return pad_layout;
-}

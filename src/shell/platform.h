@@ -70,6 +70,5 @@ int translate_event(const SDL_Event& event, ButtonChange* changes, int max);
 // platform.cpp for how) and forgets every direction a pad held. Called once
 // after SDL_Init; the tests call it again after changing the environment.
 void detect_pad_layout();
-bool pad_layout_in_use();
 
 #endif
