@@ -91,9 +91,9 @@ check_launcher() { # TARGET BUILD LAUNCHER
         why="no gamesave.dat beside the launcher"
     elif [ -n "$(ls "$work/elsewhere")" ]; then
         why="the game wrote into the folder it was started from"
-    elif [ "$(sed -n '7p;8p' "$save" | tr '\n' ' ')" != "1541 2909 " ]; then
+    elif [ "$($(emulator "$target") "$build/replay" --position "$save")" != "$($(emulator "$target") "$build/replay" --start)" ]; then
         why="the save does not hold the start position"
-    elif ! cmp -s <(sed -n '15,80014p' "$save") <(tr -s ' \t\r' '\n\n\n' <"$game/Media/map.dat" | grep . | sed -n '80001,160000p'); then
+    elif ! $(emulator "$target") "$build/replay" --same-map "$save" "$game/Media/map.dat"; then
         why="the save's map is not the one in its Media/map.dat"
     fi
     rm -rf "$work"

@@ -94,28 +94,6 @@ TEST_F(Editing, StrokesUndoAndRedoAsWholesAndGroundRedrawsItsShore)
     EXPECT_TRUE(edit.unsaved());
 }
 
-TEST_F(Editing, HundredsOfStrokesUndoBackToTheStartAndRedoToTheEnd)
-{
-    MapEdit edit;
-    const std::vector<int> start = all_layers();
-    for (int s = 0; s < 300; s++) {
-        edit.begin_stroke();
-        edit.set_cell(s % 2 ? LAYER_GROUND : LAYER_OVERHEAD, s % 150, s / 2, s % 2 ? TILE_EMPTY : s % 20);
-        edit.set_cell(LAYER_OBJECT, s % 150, s / 2 + 1, s % 20);
-        edit.end_stroke();
-    }
-    const std::vector<int> end = all_layers();
-    int undone = 0;
-    while (edit.undo())
-        undone++;
-    EXPECT_EQ(undone, 300);
-    EXPECT_EQ(all_layers(), start);
-    while (edit.redo())
-        undone--;
-    EXPECT_EQ(undone, 0);
-    EXPECT_EQ(all_layers(), end);
-}
-
 class Files : public ::testing::Test
 {
 protected:

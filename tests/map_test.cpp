@@ -1,5 +1,5 @@
-// The map layers: reading the map file, the edge tiles drawn where ground
-// borders empty cells, the collision grid and the box count.
+// The map layers: reading the map file, the collision grid and the box
+// count. The edge tiles are held against their images in the media test.
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -119,45 +119,6 @@ protected:
         fill_map(0);
     }
 };
-
-TEST_F(Layers, EachSetOfOpenSidesGetsItsEdgeTile)
-{
-    const int LEFT = 1, RIGHT = 2, ABOVE = 4, BELOW = 8;
-    // Open sides and their edge tile.
-    const int cases[16][2] = { { 0, TILE_EMPTY }, { LEFT | RIGHT, 0 }, { ABOVE | BELOW, 1 }, { RIGHT, 2 },
-        { BELOW, 3 }, { LEFT, 4 }, { ABOVE, 5 }, { RIGHT | ABOVE, 6 }, { RIGHT | BELOW, 7 },
-        { LEFT | BELOW, 8 }, { LEFT | ABOVE, 9 }, { LEFT | RIGHT | ABOVE, 10 }, { RIGHT | ABOVE | BELOW, 11 },
-        { LEFT | RIGHT | BELOW, 12 }, { LEFT | ABOVE | BELOW, 13 }, { LEFT | RIGHT | ABOVE | BELOW, 14 } };
-    // One test cell per case, four columns apart on row 10, with every
-    // diagonal neighbour empty: only the four sides count.
-    for (int c = 0; c < 16; c++) {
-        const int x = 2 + 4 * c, open = cases[c][0];
-        for (int dx : { -1, 1 })
-            for (int dy : { -1, 1 })
-                map_layers[LAYER_GROUND][x + dx][10 + dy] = TILE_EMPTY;
-        map_layers[LAYER_GROUND][x - 1][10] = open & LEFT ? TILE_EMPTY : 0;
-        map_layers[LAYER_GROUND][x + 1][10] = open & RIGHT ? TILE_EMPTY : 0;
-        map_layers[LAYER_GROUND][x][9] = open & ABOVE ? TILE_EMPTY : 0;
-        map_layers[LAYER_GROUND][x][11] = open & BELOW ? TILE_EMPTY : 0;
-    }
-    map_layers[LAYER_EDGE][1][9] = 7; // stale, on an empty cell: the pass rewrites the whole layer
-    build_edge_layer();
-    for (int c = 0; c < 16; c++)
-        EXPECT_EQ(map_layers[LAYER_EDGE][2 + 4 * c][10], cases[c][1]) << "open sides " << cases[c][0];
-    EXPECT_EQ(map_layers[LAYER_EDGE][1][9], TILE_EMPTY) << "an empty cell gets no edge";
-
-    // Beyond the border counts as ground.
-    fill_map(0);
-    map_layers[LAYER_GROUND][1][0] = TILE_EMPTY; // right of the corner (0, 0)
-    map_layers[LAYER_GROUND][199][50] = TILE_EMPTY; // above (199, 51)
-    map_layers[LAYER_GROUND][100][198] = TILE_EMPTY; // above (100, 199)
-    map_layers[LAYER_GROUND][198][199] = TILE_EMPTY; // left of the corner (199, 199)
-    build_edge_layer();
-    const int edges[][3]
-        = { { 0, 0, 2 }, { 199, 51, 5 }, { 100, 199, 5 }, { 199, 199, 4 }, { 0, 100, -1 }, { 50, 0, -1 } };
-    for (const auto& e : edges)
-        EXPECT_EQ(map_layers[LAYER_EDGE][e[0]][e[1]], e[2]) << e[0] << ", " << e[1];
-}
 
 TEST_F(Layers, CollisionFollowsGroundObstaclesAndObjectsAndOnlyBoxesCount)
 {

@@ -2,6 +2,8 @@
 // transparent, the font's glyphs, and the shipped map held to the map checks.
 #include <SDL_image.h>
 
+#include <algorithm>
+
 #include "map/map_checks.h"
 #include "map/map_file.h"
 #include "support/test_support.h"
@@ -122,16 +124,6 @@ TEST_F(MediaImages, TilesAndWindowsAreTransparentExactlyWhereMeant)
         EXPECT_EQ(opaque_count(GROUND, 20 * t, 0, 20, 20), 400) << "ground tile " << t;
     EXPECT_GT(differing_pixels(GROUND, 0, 0, 20, 0, 20, 20), 20) << "the two water frames";
 
-    // Open sides of edge tiles 0 to 14, as bits: 1 left, 2 right, 4 above, 8 below.
-    const int open[15] = { 3, 12, 2, 8, 1, 4, 6, 10, 9, 5, 7, 14, 11, 13, 15 };
-    for (int t = 0; t < 15; t++) {
-        const int x = 20 * t;
-        EXPECT_TRUE(is_key(EDGES, x + 10, 10)) << "the ground shows through tile " << t;
-        const int rimmed = (!is_key(EDGES, x, 10)) | (!is_key(EDGES, x + 19, 10) << 1)
-            | (!is_key(EDGES, x + 10, 0) << 2) | (!is_key(EDGES, x + 10, 19) << 3);
-        EXPECT_EQ(rimmed, open[t]) << "rimmed sides of tile " << t;
-    }
-
     // The box and the repair station are cut out, their upper half ending
     // where the lower half begins.
     for (int t : { BOX_TILE, REPAIR_TILE }) {
@@ -151,6 +143,40 @@ TEST_F(MediaImages, TilesAndWindowsAreTransparentExactlyWhereMeant)
             << name_of(window);
         EXPECT_EQ(opaque_count(window, 4, 4, w - 8, h - 8), (w - 8) * (h - 8)) << name_of(window);
     }
+}
+
+// The edge pass gives a cell the tile whose rim lies on exactly the sides
+// where its neighbours have no ground; beyond the map counts as ground.
+TEST_F(MediaImages, EachCellsEdgeTileIsRimmedWhereItsGroundEnds)
+{
+    reset_game_state();
+    for (int open = 0; open < 16; open++) { // bits: 1 left, 2 right, 4 above, 8 below
+        fill_map(0);
+        map_layers[LAYER_GROUND][9][10] = open & 1 ? TILE_EMPTY : 0;
+        map_layers[LAYER_GROUND][11][10] = open & 2 ? TILE_EMPTY : 0;
+        map_layers[LAYER_GROUND][10][9] = open & 4 ? TILE_EMPTY : 0;
+        map_layers[LAYER_GROUND][10][11] = open & 8 ? TILE_EMPTY : 0;
+        build_edge_layer();
+        const int t = map_layers[LAYER_EDGE][10][10], x = 20 * t;
+        if (open == 0) {
+            EXPECT_EQ(t, TILE_EMPTY) << "ground all round";
+            continue;
+        }
+        ASSERT_TRUE(t >= 0 && t < TILES_PER_SHEET) << "open sides " << open << ": tile " << t;
+        EXPECT_TRUE(is_key(EDGES, x + 10, 10)) << "the ground shows through tile " << t;
+        const int rimmed = (!is_key(EDGES, x, 10)) | (!is_key(EDGES, x + 19, 10) << 1)
+            | (!is_key(EDGES, x + 10, 0) << 2) | (!is_key(EDGES, x + 10, 19) << 3);
+        EXPECT_EQ(rimmed, open) << "rimmed sides of tile " << t;
+    }
+    // One hole in ground that reaches the map's borders, with a stale edge
+    // in it: only its four neighbours get an edge.
+    fill_map(0);
+    map_layers[LAYER_GROUND][0][5] = TILE_EMPTY;
+    map_layers[LAYER_EDGE][0][5] = 3;
+    build_edge_layer();
+    const int* edges = &map_layers[LAYER_EDGE][0][0];
+    EXPECT_EQ(MAP_SIZE * MAP_SIZE - std::count(edges, edges + MAP_SIZE * MAP_SIZE, TILE_EMPTY), 3)
+        << "(0, 5) has three neighbours on the map";
 }
 
 TEST_F(MediaImages, CharactersWalkAndDifferFromEachOther)

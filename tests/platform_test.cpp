@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "replay_io.h"
 #include "support/test_support.h"
 
 namespace
@@ -34,6 +35,15 @@ Ints directions()
     return Ints({ up_button, down_button, left_button, right_button });
 }
 
+// Whether joystick 0 is read as a pad: its button 0 is then A, not UP.
+bool pad_layout_in_use()
+{
+    SDL_Event event {};
+    event.type = SDL_JOYBUTTONUP;
+    ButtonChange changes[MAX_EVENT_CHANGES];
+    return translate_event(event, changes, MAX_EVENT_CHANGES) == 1 && changes[0].button == GP2X_A;
+}
+
 // Every button state and quitting.
 Ints buttons()
 {
@@ -58,44 +68,22 @@ protected:
     }
 };
 
-TEST_F(Pad, EveryButtonDoesWhatItsConsoleButtonDoes)
+TEST_F(Pad, EachButtonMeansItsConsoleButton)
 {
-    struct Case {
-        int button;
-        Ints pressed; // buttons() in the frame of the press
-        int menu, dx, dy; // what that frame did
-    };
-    const Case cases[] = {
-        { PAD_A, { 0, 0, 0, 0, 0, 2, 0 }, 0, 0, 0 },
-        { PAD_B, { 0, 0, 0, 0, 0, 2, 0 }, 0, 0, 0 },
-        { PAD_X, { 0, 0, 0, 0, 0, 2, 0 }, 0, 0, 0 },
-        { PAD_Y, { 0, 0, 0, 0, 0, 2, 0 }, 0, 0, 0 },
-        { PAD_START, { 0, 0, 0, 0, 1, 0, 0 }, 1, 0, 0 },
-        { PAD_BACK, { 0, 0, 0, 0, 1, 0, 0 }, 1, 0, 0 },
-        { PAD_GUIDE, { 0, 0, 0, 0, 0, 0, 0 }, 0, 0, 0 },
-        { PAD_LEFT_STICK, { 0, 0, 0, 0, 0, 0, 0 }, 0, 0, 0 },
-        { PAD_RIGHT_STICK, { 0, 0, 0, 0, 0, 0, 0 }, 0, 0, 0 },
-        { PAD_LEFT_SHOULDER, { 0, 0, 0, 0, 0, 0, 1 }, 0, 0, 0 },
-        { PAD_RIGHT_SHOULDER, { 0, 0, 0, 0, 0, 0, 1 }, 0, 0, 0 },
-        { PAD_DPAD_UP, { 2, 0, 0, 0, 0, 0, 0 }, 0, 0, -1 },
-        { PAD_DPAD_DOWN, { 0, 2, 0, 0, 0, 0, 0 }, 0, 0, 1 },
-        { PAD_DPAD_LEFT, { 0, 0, 2, 0, 0, 0, 0 }, 0, -1, 0 },
-        { PAD_DPAD_RIGHT, { 0, 0, 0, 2, 0, 0, 0 }, 0, 1, 0 },
-    };
-    for (const Case& c : cases) {
-        reset_game_state();
-        detect_pad_layout();
-        const int x = player_x, y = player_y;
-        push_pad_button(c.button, true);
-        run_frame();
-        EXPECT_EQ(buttons(), c.pressed) << "pad button " << c.button;
-        EXPECT_EQ(Ints({ menu_state, player_x - x, player_y - y }), Ints({ c.menu, c.dx, c.dy }))
-            << "pad button " << c.button;
-        push_pad_button(c.button, false);
-        run_frame();
-        EXPECT_EQ(buttons(), Ints({ 0, 0, 0, 0, 0, 0, c.pressed[6] }))
-            << "the release of pad button " << c.button << " lets go; only a quit stays";
-    }
+    // The console button of each pad button, in pad numbering; -1 for none.
+    const int console[PAD_BUTTON_COUNT] = { GP2X_A, GP2X_B, GP2X_X, GP2X_Y, GP2X_SELECT, -1, GP2X_START, -1, -1,
+        GP2X_L, GP2X_R, GP2X_UP, GP2X_DOWN, GP2X_LEFT, GP2X_RIGHT };
+    for (int b = 0; b < PAD_BUTTON_COUNT; b++)
+        for (bool pressed : { true, false }) {
+            SDL_Event event {};
+            event.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+            event.jbutton.button = (Uint8)b;
+            ButtonChange changes[MAX_EVENT_CHANGES];
+            const int count = translate_event(event, changes, MAX_EVENT_CHANGES);
+            EXPECT_EQ(count == 1 ? Ints({ changes[0].button, changes[0].pressed }) : Ints({ -count }),
+                console[b] < 0 ? Ints({ 0 }) : Ints({ console[b], pressed }))
+                << "pad button " << b << (pressed ? " down" : " up");
+        }
 }
 
 TEST_F(Pad, StickWalksOutsideItsDeadZoneAndHoldsOneSetOfDirectionsWithTheDpad)
@@ -142,6 +130,47 @@ TEST_F(Pad, StickWalksOutsideItsDeadZoneAndHoldsOneSetOfDirectionsWithTheDpad)
             push_pad_button(s.index, s.event == PRESS);
         run_frame();
         EXPECT_EQ(directions(), s.held) << "step " << i << ": " << s.index << " at " << s.value;
+    }
+}
+
+// The recorder writes down what the game read from the pad, as console
+// buttons: played back as the console sends them, the pad's walk again.
+TEST_F(Pad, RecordedDpadAndStickReplayAsTheSameWalk)
+{
+    enum { AXIS, PRESS, LIFT };
+    const struct {
+        int frame, event, index, value;
+    } steps[] = { { 0, PRESS, PAD_DPAD_RIGHT, 0 }, { 3, AXIS, PAD_AXIS_LEFT_Y, -32768 },
+        { 5, LIFT, PAD_DPAD_RIGHT, 0 }, { 6, AXIS, PAD_AXIS_LEFT_X, -20000 }, { 8, AXIS, PAD_AXIS_LEFT_X, 32767 },
+        { 8, PRESS, PAD_DPAD_DOWN, 0 }, { 10, AXIS, PAD_AXIS_LEFT_Y, 0 }, { 11, AXIS, PAD_AXIS_LEFT_X, 0 },
+        { 13, LIFT, PAD_DPAD_DOWN, 0 }, { 13, PRESS, PAD_A, 0 } };
+    Replay replay;
+    std::vector<Ints> walk;
+    std::srand(7);
+    record_buttons(&replay);
+    for (int frame = 0; frame < 16; frame++) {
+        for (const auto& s : steps)
+            if (s.frame == frame && s.event == AXIS)
+                push_axis(s.index, s.value);
+            else if (s.frame == frame)
+                push_pad_button(s.index, s.event == PRESS);
+        run_frame();
+        end_recorded_pass();
+        walk.push_back({ player_x, player_y, accept });
+    }
+    record_buttons(nullptr);
+    ASSERT_EQ(replay.end, 16);
+    EXPECT_NE(walk[12], walk[0]);
+
+    unsetenv(SETTING);
+    detect_pad_layout();
+    reset_game_state();
+    std::srand(7);
+    size_t next = 0;
+    for (int frame = 0; frame < replay.end; frame++) {
+        push_events_of_frame(replay, frame, &next);
+        run_frame();
+        EXPECT_EQ(Ints({ player_x, player_y, accept }), walk[frame]) << "frame " << frame;
     }
 }
 

@@ -39,18 +39,22 @@ void read_record(std::istream& in)
 
 } // namespace
 
-void load_game()
+void read_save_file(const char* path)
 {
-    const int fd = open_game_file(SAVE_FILE);
+    const int fd = open_game_file(path);
     if (fd == NOT_A_FILE)
-        std::fprintf(stderr, "gp2x-rpg: %s is not a regular file: nothing is loaded\n", SAVE_FILE);
+        std::fprintf(stderr, "gp2x-rpg: %s is not a regular file: nothing is loaded\n", path);
     if (fd >= 0) {
         __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in); // closes fd when done
         std::istream in(&file);
         in.imbue(std::locale::classic());
         read_record(in);
     }
+}
 
+void load_game()
+{
+    read_save_file(SAVE_FILE);
     build_edge_layer();
     build_collision_grid();
     count_boxes();

@@ -9,4 +9,8 @@ void save_game();
 // and the box count again. Never touches the battle.
 void load_game();
 
+// Reads the record of the save file at `path` into the game state as
+// load_game does, deriving nothing; what the tools read a save with.
+void read_save_file(const char* path);
+
 #endif

@@ -1,9 +1,11 @@
 // Button input: the pending SDL events turned into the game's button states.
-// This is the only place that reads the event queue. The console's joystick
-// buttons apply directly; a pad, keys and the window go through platform.cpp.
+// This is the only place that reads the event queue; platform.cpp says what
+// each event means as console-button changes, and they are applied here.
 #include "shell/game_state.h"
 #include "shell/platform.h"
 #include "shell/shell.h"
+
+static ButtonWatcher button_watcher = NULL;
 
 void apply_button(int button, bool pressed)
 {
@@ -28,24 +30,21 @@ void apply_button(int button, bool pressed)
     }
 }
 
+void watch_buttons(ButtonWatcher watcher)
+{
+    button_watcher = watcher;
+}
+
 void read_input()
 {
     SDL_Event event;
+    ButtonChange changes[MAX_EVENT_CHANGES];
     while (SDL_PollEvent(&event)) {
-        bool joystick = event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP
-            || event.type == SDL_JOYAXISMOTION || event.type == SDL_JOYHATMOTION
-            || event.type == SDL_JOYBALLMOTION;
-        if (joystick && pad_layout_in_use()) {
-            apply_pad_event(event);
-            continue;
+        int count = translate_event(event, changes, MAX_EVENT_CHANGES);
+        for (int i = 0; i < count; i++) {
+            apply_button(changes[i].button, changes[i].pressed);
+            if (button_watcher != NULL)
+                button_watcher(changes[i].button, changes[i].pressed);
         }
-        if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP) {
-            apply_button(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN);
-            continue;
-        }
-        int button;
-        bool pressed;
-        if (translate_platform_event(event, &button, &pressed))
-            apply_button(button, pressed);
     }
 }

@@ -53,12 +53,14 @@ int frame_sleep_ticks(int elapsed)
     return FRAME_TICKS - elapsed;
 }
 
-void run_main_loop()
+void run_main_loop(void (*after_pass)())
 {
     Timer fps;
     while (!quit_requested) {
         fps.start();
         run_frame();
+        if (after_pass != NULL)
+            after_pass();
         SDL_Flip(screen);
         int sleep = frame_sleep_ticks(fps.get_ticks());
         if (sleep > 0)

@@ -1,12 +1,12 @@
-// Desktop keys, the window and game pads as console buttons. The console's
-// own joystick events reach the button table unchanged; a pad in the
+// Desktop keys, the window and game pads as console-button changes. The
+// console's own joystick buttons come through unchanged; a pad in the
 // library's game-controller layout is mapped here onto the same buttons.
+// Nothing here changes the game's state: read_input applies the changes.
 #include "shell/platform.h"
 
 #include <stdlib.h>
 
 #include "shell/game_state.h"
-#include "shell/shell.h"
 
 namespace
 {
@@ -25,6 +25,22 @@ namespace
 // can tell; a build switch could not tell a desktop without the setting.
 const int COMPAT_FIRST_PATCH = 50;
 bool pad_layout = false;
+
+// The changes one event means, as translate_event fills them in.
+struct Changes {
+    ButtonChange* at;
+    int count;
+    int max;
+
+    void add(int button, bool pressed)
+    {
+        if (count < max) {
+            at[count].button = button;
+            at[count].pressed = pressed;
+            count++;
+        }
+    }
+};
 
 // The console button a pad button stands for, or -1.
 int pad_to_console(int pad_button)
@@ -66,13 +82,13 @@ int direction_of(int console_button)
 
 // Records what one source holds of direction d; the console's direction
 // button changes only when the two sources together change.
-void hold_direction(bool* source, int d, bool held)
+void hold_direction(bool* source, int d, bool held, Changes& changes)
 {
     bool before = held_by_dpad[d] || held_by_stick[d];
     source[d] = held;
     bool after = held_by_dpad[d] || held_by_stick[d];
     if (before != after)
-        apply_button(DIRECTION_BUTTONS[d], after);
+        changes.add(DIRECTION_BUTTONS[d], after);
 }
 
 // The side a stick axis leans to after it moved to value, with the dead
@@ -86,14 +102,41 @@ int lean(int before, int value)
     return 0;
 }
 
-void move_stick(int axis, int value)
+void move_stick(int axis, int value, Changes& changes)
 {
     int negative = direction_of(axis == PAD_AXIS_LEFT_X ? GP2X_LEFT : GP2X_UP);
     int positive = direction_of(axis == PAD_AXIS_LEFT_X ? GP2X_RIGHT : GP2X_DOWN);
     int side = lean(stick_side[axis], value);
     stick_side[axis] = side;
-    hold_direction(held_by_stick, negative, side < 0);
-    hold_direction(held_by_stick, positive, side > 0);
+    hold_direction(held_by_stick, negative, side < 0, changes);
+    hold_direction(held_by_stick, positive, side > 0, changes);
+}
+
+// A joystick event of a pad in the game-controller layout. Events of other
+// joysticks, and buttons and axes the game does not use, mean nothing.
+void translate_pad_event(const SDL_Event& event, Changes& changes)
+{
+    switch (event.type) {
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP: {
+        if (event.jbutton.which != 0)
+            return;
+        int console_button = pad_to_console(event.jbutton.button);
+        bool down = event.type == SDL_JOYBUTTONDOWN;
+        int d = direction_of(console_button);
+        if (d >= 0)
+            hold_direction(held_by_dpad, d, down, changes);
+        else if (console_button >= 0)
+            changes.add(console_button, down);
+        return;
+    }
+    case SDL_JOYAXISMOTION:
+        if (event.jaxis.which == 0
+            && (event.jaxis.axis == PAD_AXIS_LEFT_X || event.jaxis.axis == PAD_AXIS_LEFT_Y))
+            move_stick(event.jaxis.axis, event.jaxis.value, changes);
+        return;
+    default: return;
+    }
 }
 
 void toggle_full_screen()
@@ -102,8 +145,7 @@ void toggle_full_screen()
         SDL_WM_ToggleFullScreen(screen);
 }
 
-} // namespace
-
+// The console button a desktop key stands for, or -1 for a key without one.
 int key_to_button(SDLKey key)
 {
     switch (key) {
@@ -123,26 +165,39 @@ int key_to_button(SDLKey key)
     }
 }
 
-bool translate_platform_event(const SDL_Event& event, int* button, bool* pressed)
+} // namespace
+
+int translate_event(const SDL_Event& event, ButtonChange* at, int max)
 {
+    Changes changes = { at, 0, max };
     switch (event.type) {
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+    case SDL_JOYAXISMOTION:
+    case SDL_JOYHATMOTION:
+    case SDL_JOYBALLMOTION:
+        if (pad_layout)
+            translate_pad_event(event, changes);
+        else if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP)
+            changes.add(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN);
+        break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
+    case SDL_KEYUP: {
+        int button = key_to_button(event.key.keysym.sym);
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN
-            && (event.key.keysym.mod & KMOD_ALT) != 0) {
+            && (event.key.keysym.mod & KMOD_ALT) != 0)
             toggle_full_screen();
-            return false;
-        }
-        *button = key_to_button(event.key.keysym.sym);
-        *pressed = event.type == SDL_KEYDOWN;
-        return *button >= 0;
+        else if (button >= 0)
+            changes.add(button, event.type == SDL_KEYDOWN);
+        break;
+    }
     case SDL_QUIT:
         // A desktop window must close when asked: treat it as the L button.
-        *button = GP2X_L;
-        *pressed = true;
-        return true;
-    default: return false;
+        changes.add(GP2X_L, true);
+        break;
+    default: break;
     }
+    return changes.count;
 }
 
 void detect_pad_layout()
@@ -154,34 +209,4 @@ void detect_pad_layout()
     for (int d = 0; d < DIRECTION_COUNT; d++)
         held_by_dpad[d] = held_by_stick[d] = false;
     stick_side[PAD_AXIS_LEFT_X] = stick_side[PAD_AXIS_LEFT_Y] = 0;
-}
-
-bool pad_layout_in_use()
-{
-    return pad_layout;
-}
-
-void apply_pad_event(const SDL_Event& event)
-{
-    switch (event.type) {
-    case SDL_JOYBUTTONDOWN:
-    case SDL_JOYBUTTONUP: {
-        if (event.jbutton.which != 0)
-            return;
-        int console_button = pad_to_console(event.jbutton.button);
-        bool down = event.type == SDL_JOYBUTTONDOWN;
-        int d = direction_of(console_button);
-        if (d >= 0)
-            hold_direction(held_by_dpad, d, down);
-        else if (console_button >= 0)
-            apply_button(console_button, down);
-        return;
-    }
-    case SDL_JOYAXISMOTION:
-        if (event.jaxis.which == 0
-            && (event.jaxis.axis == PAD_AXIS_LEFT_X || event.jaxis.axis == PAD_AXIS_LEFT_Y))
-            move_stick(event.jaxis.axis, event.jaxis.value);
-        return;
-    default: return;
-    }
 }

@@ -48,23 +48,27 @@ const int PAD_AXIS_LEFT_Y = 1;
 const int PAD_STICK_PRESS = 12000;
 const int PAD_STICK_RELEASE = 9000;
 
-// The console button a desktop key stands for, or -1 for a key without one.
-int key_to_button(SDLKey key);
+// One console button going down or up, as the game reads it.
+struct ButtonChange {
+    int button;
+    bool pressed;
+};
 
-// Turns a keyboard or window event into a console button press or release.
-// Returns false for events that have no button meaning; Alt+Return switches
-// the screen between full screen and a window here and also returns false.
-bool translate_platform_event(const SDL_Event& event, int* button, bool* pressed);
+// The most changes one event can mean: a stick axis swung from one side to
+// the other lets one direction go and presses the opposite one.
+const int MAX_EVENT_CHANGES = 2;
+
+// Turns one SDL event into the console-button changes it means, at most
+// `max` of them written to `changes`, and returns their number. The console's
+// joystick buttons come through unchanged; keys, the window's close request
+// (L) and a pad in the game-controller layout are mapped here, the pad's
+// stick and D-pad remembered in between. Alt+Return switches the screen
+// between full screen and a window and means no change.
+int translate_event(const SDL_Event& event, ButtonChange* changes, int max);
 
 // Decides whether joystick 0 is a pad in the game-controller layout (see
 // platform.cpp for how) and forgets every direction a pad held. Called once
 // after SDL_Init; the tests call it again after changing the environment.
 void detect_pad_layout();
-bool pad_layout_in_use();
-
-// Applies a joystick event of a pad in the game-controller layout to the
-// button states through apply_button. Events of other joysticks, buttons and
-// axes the game does not use change nothing.
-void apply_pad_event(const SDL_Event& event);
 
 #endif

@@ -3,6 +3,8 @@
 #ifndef SHELL_SHELL_H
 #define SHELL_SHELL_H
 
+#include <cstddef>
+
 // Opens SDL video and the joystick, the 320 x 240 screen, hides the cursor.
 // Returns false after printing one line on stderr naming what failed.
 bool init_video();
@@ -14,8 +16,9 @@ void init_game();
 // tools and benchmarks that must play the same game every time.
 void init_game_seeded(unsigned seed);
 
-// Runs passes of start, run_frame, flip and sleep until quit_requested.
-void run_main_loop();
+// Runs passes of start, run_frame, flip and sleep until quit_requested;
+// after_pass, when given, is called after each pass's run_frame.
+void run_main_loop(void (*after_pass)() = NULL);
 
 // Milliseconds to sleep after a pass that took `elapsed` ms: never negative.
 int frame_sleep_ticks(int elapsed);
@@ -29,6 +32,11 @@ void read_input();
 
 // Applies a press or release of a console button number to the button states.
 void apply_button(int button, bool pressed);
+
+// Told by read_input of every button change it applies, in order: how the
+// replay recorder writes down what the game sees. NULL, the start, tells nobody.
+typedef void (*ButtonWatcher)(int button, bool pressed);
+void watch_buttons(ButtonWatcher watcher);
 
 // Frees the screen and replaces the process with the console's launcher.
 // Returns only when that failed, with execl's result.

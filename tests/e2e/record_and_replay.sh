@@ -31,5 +31,5 @@ replay="$E2E_DIR/walk.replay"
 played=$(SDL_VIDEODRIVER=dummy "$E2E_BUILD/replay" --media "$E2E_BUILD/Media" "$replay") \
     || e2e_fail "the replay did not play"
 diff <(cat "$E2E_DIR/recorded.txt") <(printf '%s\n' "$played") || e2e_fail "the replay plays another game"
-grep -q '^player 1541 2909' "$E2E_DIR/recorded.txt" && e2e_fail "the player never moved"
+grep -q "^player $("$E2E_BUILD/replay" --start) " "$E2E_DIR/recorded.txt" && e2e_fail "the player never moved"
 echo "recorded $(grep -c . "$replay") lines; the replay plays the same game"

@@ -115,23 +115,16 @@ ScratchDir::ScratchDir()
     char cwd[4096];
     if (getcwd(cwd, sizeof cwd) != nullptr)
         previous = cwd;
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp ? tmp : "/tmp") + "/rpg-test-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (mkdtemp(name.data()) == nullptr)
+    dir = enter_new_folder("rpg-test");
+    if (dir.empty())
         ADD_FAILURE() << "cannot make a scratch folder";
-    dir = name.data();
-    if (chdir(dir.c_str()) != 0)
-        ADD_FAILURE() << "cannot enter " << dir;
 }
 
 ScratchDir::~ScratchDir()
 {
     if (!previous.empty() && chdir(previous.c_str()) != 0)
         ADD_FAILURE() << "cannot return to " << previous;
-    std::string command = "rm -rf '" + dir + "'";
-    if (std::system(command.c_str()) != 0)
+    if (!remove_folder(dir))
         ADD_FAILURE() << "cannot remove " << dir;
 }
 

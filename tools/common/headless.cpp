@@ -1,14 +1,16 @@
 // The harness the tests and tools run the game in: the screen, the console's
-// button events and the player's place.
+// button events, the player's place and scratch folders.
 #include "common/headless.h"
 
 #include <SDL.h>
 
 #include <errno.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "shell/game_state.h"
 
@@ -46,4 +48,21 @@ void place_player(int x, int y)
     player_y = facing_y = y;
     camera_x = x - SCREEN_WIDTH / 2;
     camera_y = y - SCREEN_HEIGHT / 2;
+}
+
+std::string enter_new_folder(const char* prefix)
+{
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp != nullptr ? tmp : "/tmp") + "/" + prefix + "-XXXXXX";
+    std::vector<char> folder(pattern.begin(), pattern.end());
+    folder.push_back('\0');
+    if (mkdtemp(folder.data()) == nullptr || chdir(folder.data()) != 0)
+        return "";
+    return folder.data();
+}
+
+bool remove_folder(const std::string& folder)
+{
+    std::string command = "rm -rf '" + folder + "'";
+    return std::system(command.c_str()) == 0;
 }

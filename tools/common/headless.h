@@ -1,9 +1,11 @@
 // The harness the tests and tools run the game in: SDL's video with the
 // game's 16-bit 320 x 240 `screen` (headless on SDL's dummy driver unless a
 // window is asked for), console button events pushed into SDL's queue, and
-// the player put at a chosen place.
+// the player put at a chosen place, and scratch folders to play in.
 #ifndef HEADLESS_H
 #define HEADLESS_H
+
+#include <string>
 
 // Opens SDL's video and joystick subsystems and the game's `screen`, on the
 // dummy driver unless `window` is true or SDL_VIDEODRIVER names another one;
@@ -18,5 +20,12 @@ bool push_button_event(int button, bool pressed);
 // Stands the player at world pixel (x, y), the facing point on it and the
 // camera centred on it, as a new game starts.
 void place_player(int x, int y);
+
+// Makes a new empty folder under $TMPDIR (or /tmp), its name starting with
+// `prefix`, and enters it; returns its path, or "" when it cannot.
+std::string enter_new_folder(const char* prefix);
+
+// Removes a folder with everything in it; false when it cannot.
+bool remove_folder(const std::string& folder);
 
 #endif

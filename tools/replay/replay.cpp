@@ -1,30 +1,38 @@
 // Replays: plays a recorded game headless from the start, frame by frame,
 // through the game's own run_frame, and prints a summary of the state at the
 // end; can write screenshots of chosen frames, and can record a replay while
-// a person plays in a window with the keyboard.
+// a person plays in a window with the keyboard, the console's joystick or a pad.
+// It also tells scripts what the game's own code says about a save.
 //
 //   replay [--media DIR] [--shot FRAME:FILE.png]... [--trace] REPLAY
 //   replay --record REPLAY [--seed N] [--media DIR]
+//   replay --start                 the player's start: "X Y"
+//   replay --position SAVE         the player's position in a save: "X Y"
+//   replay --same-map SAVE MAP     fails unless the save's map layers are the map file's
 //
-// A replay is a text file: "seed N", then one line per button event,
+// A replay is a text file: "seed N", then one line per button change,
 // "FRAME BUTTON down|up" (console button numbers, sent before that frame's
 // pass), and "end FRAMES", the number of passes to run. "place X Y" starts
 // the player (and the camera around it) elsewhere than the map's start.
 // Lines starting with # are comments.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "common/headless.h"
 #include "common/png_write.h"
+#include "map/map_file.h"
 #include "replay_io.h"
+#include "save/save.h"
+#include "save/save_slot.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 #include "shell/shell.h"
-#include "shell/timer.h"
 
 namespace {
 
@@ -47,43 +55,68 @@ int play(const Replay& replay, const std::map<int, std::string>& shots, bool tra
     return 0;
 }
 
-// Plays in a window at the game's own pace and writes every button event.
+// Plays in a window at the game's own pace, through the game's own main
+// loop, and writes down every button change the game reads.
 int record(std::FILE* out, Replay& replay)
 {
     start_game(replay);
-    Timer timer;
-    int frame = 0;
-    while (!quit_requested) {
-        timer.start();
-        SDL_Event event;
-        size_t first_new = replay.events.size();
-        while (SDL_PollEvent(&event)) {
-            int button;
-            bool pressed;
-            if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP)
-                replay.events.push_back({frame, event.jbutton.button, event.type == SDL_JOYBUTTONDOWN});
-            else if (translate_platform_event(event, &button, &pressed))
-                replay.events.push_back({frame, button, pressed});
-        }
-        push_events_of_frame(replay, frame, &first_new);
-        run_frame();
-        SDL_Flip(screen);
-        frame++;
-        int sleep = frame_sleep_ticks(timer.get_ticks());
-        if (sleep > 0)
-            SDL_Delay((Uint32)sleep);
-    }
-    replay.end = frame;
+    detect_pad_layout();
+    record_buttons(&replay);
+    run_main_loop(end_recorded_pass);
+    record_buttons(nullptr);
     write_replay(out, replay);
     std::fclose(out);
-    print_summary(frame);
+    print_summary(replay.end);
+    return 0;
+}
+
+// The player's position as the save holds it; a save without one fails.
+int print_save_position(const char* save)
+{
+    reset_game_state();
+    player_x = player_y = -1; // the reader never takes a value below 0
+    read_save_file(save);
+    if (player_x < 0 || player_y < 0) {
+        std::fprintf(stderr, "replay: %s holds no position\n", save);
+        return 1;
+    }
+    std::printf("%d %d\n", player_x, player_y);
+    return 0;
+}
+
+// Whether the layers the save record holds are the map file's, cell by cell.
+int compare_save_map(const char* save, const char* map)
+{
+    std::string problem;
+    if (!read_game_map(map, problem)) {
+        std::fprintf(stderr, "replay: %s: %s\n", map, problem.c_str());
+        return 2;
+    }
+    int* first_cell = &map_layers[0][0][0];
+    const int cells = (int)(sizeof map_layers / sizeof first_cell[0]);
+    const std::vector<int> map_cells(first_cell, first_cell + cells);
+    // A value the reader refuses stays in every saved cell the save lacks.
+    for (int e = 0; e < SAVE_RECORD_ENTRIES; e++) {
+        int* values = (int*)SAVE_RECORD[e].first;
+        if (values >= first_cell && values < first_cell + cells)
+            std::fill(values, values + SAVE_RECORD[e].count, SAVE_RECORD[e].low - 1);
+    }
+    read_save_file(save);
+    int differ = 0;
+    for (int i = 0; i < cells; i++)
+        differ += first_cell[i] != map_cells[i];
+    if (differ != 0) {
+        std::fprintf(stderr, "replay: %d cells of %s are not those of %s\n", differ, save, map);
+        return 1;
+    }
     return 0;
 }
 
 int usage()
 {
     std::fprintf(stderr, "usage: replay [--media DIR] [--shot FRAME:FILE.png]... [--trace] REPLAY\n"
-                         "       replay --record REPLAY [--seed N] [--media DIR]\n");
+                         "       replay --record REPLAY [--seed N] [--media DIR]\n"
+                         "       replay --start | --position SAVE | --same-map SAVE MAP\n");
     return 2;
 }
 
@@ -99,6 +132,16 @@ std::string absolute(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--start" && argc == 2) {
+        std::printf("%d %d\n", PLAYER_START_X, PLAYER_START_Y);
+        return 0;
+    }
+    if (mode == "--position" && argc == 3)
+        return print_save_position(argv[2]);
+    if (mode == "--same-map" && argc == 4)
+        return compare_save_map(argv[2], argv[3]);
+
     const char* media = "Media";
     const char* replay_path = nullptr;
     const char* record_path = nullptr;

@@ -81,6 +81,26 @@ void push_events_of_frame(const Replay& replay, int frame, size_t* next)
         push_button_event(replay.events[*next].button, replay.events[*next].pressed);
 }
 
+namespace {
+Replay* recording = nullptr;
+
+void record_button(int button, bool pressed)
+{
+    recording->events.push_back({recording->end, button, pressed});
+}
+} // namespace
+
+void record_buttons(Replay* replay)
+{
+    recording = replay;
+    watch_buttons(replay != nullptr ? record_button : nullptr);
+}
+
+void end_recorded_pass()
+{
+    recording->end++;
+}
+
 void print_summary(int frames)
 {
     std::printf("frames %d\n", frames);
@@ -102,20 +122,16 @@ std::string enter_scratch_folder(const char* media)
         std::fprintf(stderr, "replay: no media folder %s\n", media);
         std::exit(2);
     }
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr ? tmp : "/tmp") + "/replay-XXXXXX";
-    std::vector<char> folder(pattern.begin(), pattern.end());
-    folder.push_back('\0');
-    if (mkdtemp(folder.data()) == nullptr || chdir(folder.data()) != 0 || symlink(real, "Media") != 0) {
+    std::string folder = enter_new_folder("replay");
+    if (folder.empty() || symlink(real, "Media") != 0) {
         std::fprintf(stderr, "replay: cannot prepare a scratch folder\n");
         std::exit(2);
     }
-    return folder.data();
+    return folder;
 }
 
 void leave_scratch_folder(const std::string& folder)
 {
-    std::string command = "rm -rf '" + folder + "'";
-    if (std::system(command.c_str()) != 0)
+    if (!remove_folder(folder))
         std::fprintf(stderr, "replay: cannot remove %s\n", folder.c_str());
 }

@@ -1,6 +1,7 @@
-// What the replay player and the autoplayer share: the replay file, the
-// game's start-up with a fixed seed, a replay's events pushed frame by
-// frame, the end-of-game summary and the scratch folder a replay runs in.
+// What the replay player, its recorder and the autoplayer share: the replay
+// file, the game's start-up with a fixed seed, a replay's events pushed frame
+// by frame, the recording of what the game reads, the end-of-game summary and
+// the scratch folder a replay runs in.
 #ifndef REPLAY_IO_H
 #define REPLAY_IO_H
 
@@ -34,6 +35,12 @@ void start_game(const Replay& replay);
 // Pushes the replay's events of `frame` (and any earlier ones not yet sent);
 // `next` is the index of the first event not yet sent.
 void push_events_of_frame(const Replay& replay, int frame, size_t* next);
+
+// Records into `replay` every button change the game reads, as events of
+// the frame replay->end, and end_recorded_pass counts each pass played, as
+// run_main_loop's after_pass. NULL stops the recording.
+void record_buttons(Replay* replay);
+void end_recorded_pass();
 
 // Statistics, position, camera, battle, boxes, menu and characters.
 void print_summary(int frames);
