@@ -3,9 +3,10 @@
 # SDL's dummy driver and the preloaded library that saves and leaves: paths
 # with spaces, an old save in the build folder, a real Media folder or a
 # stale link where the player's link belongs, and no usable HOME.
-#   tests/deb/launcher.sh GAME MEDIA SAVE_AND_QUIT.so
+#   tests/deb/launcher.sh GAME MEDIA SAVE_AND_QUIT.so REPLAY
 set -uo pipefail
-game=$(realpath "$1") media=$(realpath "$2") shim=$(realpath "$3")
+game=$(realpath "$1") media=$(realpath "$2") shim=$(realpath "$3") replay=$(realpath "$4")
+start=$("$replay" --start)
 launcher=$(realpath "$(dirname "$0")/../../packaging/gp2x-rpg.sh")
 work=$(mktemp -d "${TMPDIR:-/tmp}/launcher check.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -27,7 +28,7 @@ launch() {
     (cd "$work/elsewhere" && env -u XDG_DATA_HOME -u HOME SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
         LD_PRELOAD="$shim" "$@" timeout 60 sh "$launcher" "$game" "$media" "$work/build dir" 2>"$work/err")
 }
-holds_new_save() { [ "$(sed -n '7p;8p' "$1/gamesave.dat" 2>/dev/null | tr '\n' ' ')" = "1541 2909 " ]; }
+holds_new_save() { [ "$("$replay" --position "$1/gamesave.dat" 2>/dev/null)" = "$start" ]; }
 
 # A first start: the folder is made, the build's save moves into it.
 data="$work/data home"
