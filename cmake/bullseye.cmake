@@ -1,0 +1,72 @@
+# Shared by the toolchain files of the release folders: Debian 12's compilers
+# over a Debian 11 (bullseye) sysroot, so the game needs glibc 2.31 at most,
+# with libstdc++ and libgcc linked in; the target's programs run over the
+# runtime root (glibc and SDL2 only) with the bundled libraries, in qemu for
+# ARM. The including file sets RPG_RELEASE_ARCH (the folder's name for it),
+# RPG_DEBIAN_ARCH, RPG_RELEASE_PROCESSOR and RPG_RELEASE_TRIPLET, and for ARM
+# RPG_RELEASE_QEMU. RPG_SYSROOT, RPG_RUNTIME_ROOT and RPG_BUNDLE come from the
+# environment (scripts/sysroot.sh and scripts/bundle.sh print them), or are
+# where those scripts keep them.
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR ${RPG_RELEASE_PROCESSOR})
+
+if(DEFINED ENV{XDG_CACHE_HOME})
+  set(rpg_cache $ENV{XDG_CACHE_HOME}/gp2x-rpg)
+else()
+  set(rpg_cache $ENV{HOME}/.cache/gp2x-rpg)
+endif()
+foreach(name SYSROOT RUNTIME_ROOT BUNDLE)
+  if(DEFINED ENV{RPG_${name}})
+    set(RPG_${name} $ENV{RPG_${name}})
+  endif()
+endforeach()
+if(NOT RPG_SYSROOT)
+  set(RPG_SYSROOT ${rpg_cache}/sysroot-bullseye-${RPG_DEBIAN_ARCH})
+endif()
+if(NOT RPG_RUNTIME_ROOT)
+  set(RPG_RUNTIME_ROOT ${rpg_cache}/runtime-bullseye-${RPG_DEBIAN_ARCH})
+endif()
+if(NOT EXISTS ${RPG_SYSROOT}/.sysroot-packages)
+  message(FATAL_ERROR "No bullseye ${RPG_DEBIAN_ARCH} sysroot at ${RPG_SYSROOT}: make it with scripts/sysroot.sh ${RPG_DEBIAN_ARCH} bullseye")
+endif()
+
+if(RPG_RELEASE_TRIPLET STREQUAL "x86_64-linux-gnu")
+  set(CMAKE_C_COMPILER gcc)
+  set(CMAKE_CXX_COMPILER g++)
+else()
+  set(CMAKE_C_COMPILER ${RPG_RELEASE_TRIPLET}-gcc)
+  set(CMAKE_CXX_COMPILER ${RPG_RELEASE_TRIPLET}-g++)
+endif()
+set(CMAKE_SYSROOT ${RPG_SYSROOT})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The compiler's own libstdc++ and libgcc go into each program and library:
+# the systems the folders run on may have older ones, or none. The C library
+# and its start files are the sysroot's, searched before the folders that
+# the compiler knows of itself, which hold this machine's newer glibc.
+set(rpg_libdirs "-L${RPG_SYSROOT}/usr/lib/${RPG_RELEASE_TRIPLET} -L${RPG_SYSROOT}/lib/${RPG_RELEASE_TRIPLET}")
+foreach(kind EXE SHARED MODULE)
+  set(CMAKE_${kind}_LINKER_FLAGS_INIT
+    "-B${RPG_SYSROOT}/usr/lib/${RPG_RELEASE_TRIPLET}/ ${rpg_libdirs} -static-libstdc++ -static-libgcc")
+endforeach()
+
+# SDL 1.2 and SDL_image are the bundle's; pkg-config sees nothing else.
+unset(ENV{PKG_CONFIG_PATH})
+unset(ENV{PKG_CONFIG_SYSROOT_DIR})
+if(NOT RPG_BUNDLE)
+  set(RPG_BUNDLE ${rpg_cache}/bundle-bullseye-${RPG_RELEASE_ARCH})
+endif()
+set(ENV{PKG_CONFIG_LIBDIR} ${RPG_BUNDLE}/lib/pkgconfig)
+list(APPEND CMAKE_FIND_ROOT_PATH ${RPG_BUNDLE})
+
+# Programs run over the runtime root with the bundle first on their library
+# path: qemu for ARM, the root's own loader for x86-64.
+if(RPG_RELEASE_QEMU)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${RPG_RELEASE_QEMU} -L ${RPG_RUNTIME_ROOT} -E LD_LIBRARY_PATH=${RPG_BUNDLE}/libs)
+else()
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${RPG_RUNTIME_ROOT}/lib64/ld-linux-x86-64.so.2 --library-path
+    ${RPG_BUNDLE}/libs:${RPG_RUNTIME_ROOT}/lib/${RPG_RELEASE_TRIPLET}:${RPG_RUNTIME_ROOT}/usr/lib/${RPG_RELEASE_TRIPLET})
+endif()
