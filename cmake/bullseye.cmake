@@ -43,14 +43,53 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# Headers: the compiler's own (its C++ library, its intrinsics) and then the
+# sysroot's. Debian's cross compilers would search their own copy of this
+# machine's newer glibc headers before the sysroot's, so the search list is
+# given in full.
+foreach(lang C CXX)
+  if(lang STREQUAL "CXX")
+    set(rpg_compiler ${CMAKE_CXX_COMPILER})
+    set(rpg_language c++)
+  else()
+    set(rpg_compiler ${CMAKE_C_COMPILER})
+    set(rpg_language c)
+  endif()
+  execute_process(COMMAND ${rpg_compiler} --sysroot=${RPG_SYSROOT} -x${rpg_language} -E -v /dev/null
+    OUTPUT_QUIET ERROR_VARIABLE rpg_search RESULT_VARIABLE rpg_failed)
+  if(rpg_failed)
+    message(FATAL_ERROR "${rpg_compiler} cannot preprocess for ${RPG_RELEASE_TRIPLET}")
+  endif()
+  string(REGEX REPLACE ".*#include <...> search starts here:\n(.*)End of search list.*" "\\1" rpg_search "${rpg_search}")
+  string(REPLACE "\n" ";" rpg_search "${rpg_search}")
+  set(rpg_flags "-nostdinc")
+  foreach(dir ${rpg_search})
+    string(STRIP "${dir}" dir)
+    string(FIND "${dir}" "${RPG_SYSROOT}/" rpg_in_sysroot)
+    if(dir MATCHES "/c\\+\\+/[0-9]+" OR dir MATCHES "/gcc(-cross)?/${RPG_RELEASE_TRIPLET}/[0-9]+/include"
+       OR rpg_in_sysroot EQUAL 0)
+      string(APPEND rpg_flags " -isystem ${dir}")
+    endif()
+  endforeach()
+  set(CMAKE_${lang}_FLAGS_INIT "${rpg_flags}")
+endforeach()
+
 # The compiler's own libstdc++ and libgcc go into each program and library:
-# the systems the folders run on may have older ones, or none. The C library
-# and its start files are the sysroot's, searched before the folders that
-# the compiler knows of itself, which hold this machine's newer glibc.
+# the systems the folders run on may have older ones, or none. What they ask
+# of a newer glibc comes from bullseye-compat.c, linked in beside them. The C
+# library and its start files are the sysroot's, searched before the folders
+# that the compiler knows of itself, which hold this machine's newer glibc.
+set(rpg_compat ${CMAKE_BINARY_DIR}/bullseye-compat.o)
+separate_arguments(rpg_c_flags UNIX_COMMAND "${CMAKE_C_FLAGS_INIT}")
+execute_process(COMMAND ${CMAKE_C_COMPILER} --sysroot=${RPG_SYSROOT} ${rpg_c_flags} -O2 -fPIC -Wall -Werror
+  -c ${CMAKE_CURRENT_LIST_DIR}/bullseye-compat.c -o ${rpg_compat} RESULT_VARIABLE rpg_failed)
+if(rpg_failed)
+  message(FATAL_ERROR "cannot compile bullseye-compat.c for ${RPG_RELEASE_TRIPLET}")
+endif()
 set(rpg_libdirs "-L${RPG_SYSROOT}/usr/lib/${RPG_RELEASE_TRIPLET} -L${RPG_SYSROOT}/lib/${RPG_RELEASE_TRIPLET}")
 foreach(kind EXE SHARED MODULE)
   set(CMAKE_${kind}_LINKER_FLAGS_INIT
-    "-B${RPG_SYSROOT}/usr/lib/${RPG_RELEASE_TRIPLET}/ ${rpg_libdirs} -static-libstdc++ -static-libgcc")
+    "-B${RPG_SYSROOT}/usr/lib/${RPG_RELEASE_TRIPLET}/ ${rpg_libdirs} -static-libstdc++ -static-libgcc ${rpg_compat}")
 endforeach()
 
 # SDL 1.2 and SDL_image are the bundle's; pkg-config sees nothing else.

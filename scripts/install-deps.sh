@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
-#   scripts/install-deps.sh [--tests | --cross]   (--cross: the ARM builds)
+#   scripts/install-deps.sh [--tests | --cross]   (--cross: the ARM builds
+#   and the release folders)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
-cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu qemu-user-static debootstrap"
+cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user-static debootstrap curl imagemagick"
 case "${1:-}" in
 --tests)
     packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"

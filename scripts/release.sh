@@ -94,8 +94,7 @@ make_folder() { # TARGET
         "$(strip_tool "$target")" --strip-unneeded -o "$game/libs.$target/${lib##*/}" "$lib"
     done
     cp scripts/release/README.md "$game/"
-    [ -f dist/screenshot.png ] || screenshot dist/screenshot.png
-    cp dist/screenshot.png "$game/"
+    cp "$shots/screenshot.png" "$game/"
     port_json "$target" >"$game/port.json"
     cp "scripts/release/$launcher" "$out/"
     printf '%s: %s, game %s bytes (%s before stripping), folder %s bytes\n' "$target" "$out" \
@@ -169,6 +168,9 @@ RUN
         "saved in the game's folder the map of its Media/"
 }
 
+shots=$(mktemp -d)
+trap 'rm -rf "$shots"' EXIT
+screenshot "$shots/screenshot.png"
 passed=0 failed=0
 for target in $targets; do
     build_target "$target"

@@ -35,7 +35,7 @@ bullseye)
     # The compiler brings its own libstdc++, linked statically; SDL 1.2 and
     # SDL_image are built from third_party/ (scripts/bundle.sh).
     packages="libc6-dev libpng-dev libgtest-dev libsdl2-2.0-0"
-    headers_only="libsdl2-dev libx11-dev x11proto-dev"
+    headers_only="libsdl2-dev libx11-dev x11proto-dev libgmock-dev"
     root=$cache/sysroot-$suite-$arch
     runtime=$cache/runtime-$suite-$arch
     ;;
@@ -140,7 +140,7 @@ closure() { # INDEX NAMES...
 # A bullseye root also gets SDL2's headers, with the X11 headers its
 # SDL_syswm.h includes, as packages alone (their dependencies are the
 # Wayland, audio and GL headers that building sdl12-compat does not need),
-# and the runtime root.
+# GoogleTest's gmock, which its CMake files name, and the runtime root.
 extras_for_release() {
     local index deb file sum p
     index=$(ls "$root"/var/lib/apt/lists/*_Packages 2>/dev/null | head -1)
