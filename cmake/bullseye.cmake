@@ -91,6 +91,10 @@ foreach(kind EXE SHARED MODULE)
   set(CMAKE_${kind}_LINKER_FLAGS_INIT
     "-B${RPG_SYSROOT}/usr/lib/${RPG_RELEASE_TRIPLET}/ ${rpg_libdirs} -static-libstdc++ -static-libgcc ${rpg_compat}")
 endforeach()
+# They were built for a glibc that has its threads and dlopen in libc itself;
+# glibc 2.31 keeps them in libpthread and libdl.
+set(CMAKE_C_STANDARD_LIBRARIES_INIT "-lpthread -ldl")
+set(CMAKE_CXX_STANDARD_LIBRARIES_INIT "-lpthread -ldl")
 
 # SDL 1.2 and SDL_image are the bundle's; pkg-config sees nothing else.
 unset(ENV{PKG_CONFIG_PATH})
@@ -106,6 +110,14 @@ list(APPEND CMAKE_FIND_ROOT_PATH ${RPG_BUNDLE})
 if(RPG_RELEASE_QEMU)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${RPG_RELEASE_QEMU} -L ${RPG_RUNTIME_ROOT} -E LD_LIBRARY_PATH=${RPG_BUNDLE}/libs)
 else()
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${RPG_RUNTIME_ROOT}/lib64/ld-linux-x86-64.so.2 --library-path
-    ${RPG_BUNDLE}/libs:${RPG_RUNTIME_ROOT}/lib/${RPG_RELEASE_TRIPLET}:${RPG_RUNTIME_ROOT}/usr/lib/${RPG_RELEASE_TRIPLET})
+  # The root's library folders as its loader would search them (sysroot.sh
+  # lists them), after the bundle.
+  set(rpg_path ${RPG_BUNDLE}/libs)
+  if(EXISTS ${RPG_RUNTIME_ROOT}/.library-path)
+    file(STRINGS ${RPG_RUNTIME_ROOT}/.library-path rpg_dirs)
+    foreach(dir ${rpg_dirs})
+      string(APPEND rpg_path ":${RPG_RUNTIME_ROOT}${dir}")
+    endforeach()
+  endif()
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${RPG_RUNTIME_ROOT}/lib64/ld-linux-x86-64.so.2 --library-path ${rpg_path})
 endif()

@@ -123,7 +123,7 @@ check_launcher() { # TARGET
         cat >"$emulator" <<RUN
 #!/bin/sh
 LD_PRELOAD=$shim LD_DEBUG=libs exec "$runtime/lib64/ld-linux-x86-64.so.2" \\
-    --library-path "\$LD_LIBRARY_PATH:$runtime/lib/$(triplet "$target"):$runtime/usr/lib/$(triplet "$target")" "\$@"
+    --library-path "\$LD_LIBRARY_PATH$(sed "s|^|:$runtime|" "$runtime/.library-path" | tr -d '\n')" "\$@"
 RUN
         chmod +x "$emulator"
     else

@@ -60,8 +60,22 @@ esac
 $print_runtime && root=$runtime
 [ -n "$root" ] || fail "only a bullseye sysroot has a runtime root"
 
+# The runtime root's library folders, as its loader would search them when
+# it is the system: its own library folders and those that its libraries name
+# in their run paths (PulseAudio's), one a line, from the root.
+library_path() { # ROOT
+    local lib
+    {
+        (cd "$1" && ls -d {usr/,}lib/*-linux-gnu* | sed 's|^|/|')
+        for lib in "$1"/{usr/,}lib/*-linux-gnu*/*.so*; do
+            readelf -d "$lib" 2>/dev/null | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p' | tr ':' '\n'
+        done
+    } | grep '^/' | awk '!seen[$0]++' >"$1/.library-path"
+}
+
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ] &&
     { [ -z "$runtime" ] || [ "$(cat "$runtime/.sysroot-packages" 2>/dev/null)" = "$wanted" ]; }; then
+    [ -z "$runtime" ] || [ -f "$runtime/.library-path" ] || library_path "$runtime"
     if $print_runtime; then echo "$runtime"; else echo "$root"; fi
     exit 0
 fi
@@ -163,6 +177,7 @@ extras_for_release() {
         echo "$p" >>"$runtime/.packages"
     done
     relative_links "$runtime"
+    library_path "$runtime"
     # The game links libstdc++ statically: no library of it may be needed.
     rm -f "$runtime"/usr/lib/*/libstdc++.so*
 }
