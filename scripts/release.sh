@@ -137,7 +137,7 @@ RUN
     loaded=$(sed -n 's/.*calling init: //p' "$game/log.txt" 2>/dev/null | sort -u)
     outside=$(while IFS= read -r lib; do
         [ -n "$lib" ] || continue
-        case $lib in "$game"/*) continue ;; "$runtime"/*) continue ;; esac
+        case $lib in "$game"/* | "$runtime"/* | "$shim") continue ;; esac
         [ "$target" != x86_64 ] && [ -e "$runtime$lib" ] && continue
         echo "$lib"
     done <<<"$loaded")
