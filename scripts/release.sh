@@ -39,8 +39,6 @@ strip_tool() {
 
 # Builds a target in build-release-ARCH (with its tests for --check).
 build_target() {
-    [ -f "cmake/release-$1.cmake" ] || fail "unknown target $1 (x86_64, aarch64 or armhf)"
-    bash scripts/install-deps.sh --cross >&2
     RPG_BUNDLE=$(bash scripts/bundle.sh "$1")
     export RPG_BUNDLE
     cmake -S . -B "build-release-$1" -DCMAKE_TOOLCHAIN_FILE="cmake/release-$1.cmake" \
@@ -167,6 +165,18 @@ RUN
         "loaded $(wc -l <<<"$loaded") libraries, each from the root or the folder, none of them libstdc++;" \
         "saved in the game's folder the map of its Media/"
 }
+
+bash scripts/install-deps.sh --cross >&2
+# The targets' sysroots are made side by side: mostly downloads.
+pids=()
+for target in $targets; do
+    [ -f "cmake/release-$target.cmake" ] || fail "unknown target $target (x86_64, aarch64 or armhf)"
+    bash scripts/sysroot.sh "$(debian_arch "$target")" bullseye >/dev/null &
+    pids+=($!)
+done
+for pid in "${pids[@]}"; do
+    wait "$pid" || fail "a sysroot could not be made (its line above says why)"
+done
 
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
