@@ -57,8 +57,9 @@ case $arch in
 armel | arm64 | armhf | amd64) ;;
 *) fail "unknown architecture (armel, arm64, armhf or amd64)" ;;
 esac
-$print_runtime && root=$runtime
-[ -n "$root" ] || fail "only a bullseye sysroot has a runtime root"
+if $print_runtime && [ -z "$runtime" ]; then
+    fail "only a bullseye sysroot has a runtime root"
+fi
 
 # The runtime root's library folders, as its loader would search them when
 # it is the system: its own library folders and those that its libraries name
@@ -163,23 +164,22 @@ extras_for_release() {
         read -r file sum < <(awk -v want="$p" '/^Package:/ { p = $2 } p == want && /^Filename:/ { f = $2 }
             p == want && /^SHA256:/ { print f, $2; exit }' "$index")
         [ -n "${file:-}" ] || fail "$p is not in the index"
-        deb=$root/var/cache/apt/archives/${file##*/}
+        deb=$cache/${file##*/}
         curl -fsSL -o "$deb" "$mirror/$file" 2>>"$log" || fail "cannot download $mirror/$file"
         echo "$sum  $deb" | sha256sum -c --quiet - >>"$log" 2>&1 || fail "$p does not match the index's checksum"
-        dpkg-deb -x "$deb" "$root" || fail "cannot unpack $p"
+        $sudo dpkg-deb -x "$deb" "$root" || fail "cannot unpack $p"
         rm -f "$deb"
     done
-    mkdir -p "$runtime"
+    $sudo mkdir -p "$runtime"
     for p in $(closure "$index" libc6 libsdl2-2.0-0); do
         deb=$(ls "$root"/var/cache/apt/archives/"${p}"_*.deb 2>/dev/null | head -1)
         [ -n "$deb" ] || fail "package $p, which SDL2 needs, was not downloaded"
-        dpkg-deb -x "$deb" "$runtime" 2>>"$log" || fail "cannot unpack $(basename "$deb") in the runtime root"
-        echo "$p" >>"$runtime/.packages"
+        $sudo dpkg-deb -x "$deb" "$runtime" 2>>"$log" || fail "cannot unpack $(basename "$deb") in the runtime root"
+        echo "$p" | $sudo tee -a "$runtime/.packages" >/dev/null
     done
     relative_links "$runtime"
-    library_path "$runtime"
     # The game links libstdc++ statically: no library of it may be needed.
-    rm -f "$runtime"/usr/lib/*/libstdc++.so*
+    $sudo rm -f "$runtime"/usr/lib/*/libstdc++.so*
 }
 
 echo "sysroot $arch: making it in $root from $mirror $suite" >&2
@@ -212,6 +212,7 @@ $sudo rm -f "$root"/var/cache/apt/archives/*.deb
 [ -n "$sudo" ] && $sudo chown -R "$(id -u):$(id -g)" "$root" ${runtime:+"$runtime"}
 echo "$wanted" >"$stamp"
 if [ -n "$runtime" ]; then
+    library_path "$runtime"
     echo "$wanted" >"$runtime/.sysroot-packages"
     $print_runtime && root=$runtime
 fi
