@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a plain build with warnings as
 # errors, again on the classic SDL 1.2.15, cross-built for 32- and 64-bit ARM
-# in qemu, in the release folders' launchers, as the Debian package on a clean
-# Debian 12 root, then under AddressSanitizer and
+# in qemu, in the release folders built against Debian 11 (their ELF files,
+# their tests and their launchers over Debian 11's glibc and SDL2), as the
+# Debian package on a clean Debian 12 root, then under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and last fuzzes the map and save readers for a
 # minute each.
 set -euo pipefail
@@ -25,7 +26,8 @@ for arch in armel arm64; do
     bash scripts/cross.sh "$arch" | tee -a "$log"
 done
 
-echo "== release folders, their launchers started from another folder"
+echo "== release folders for x86_64, aarch64 and armhf: their ELF files, the tests and scenarios over Debian 11's"
+echo "   glibc and SDL2 with the bundled libraries, their launchers started from another folder"
 bash scripts/release.sh --check | tee -a "$log"
 
 echo "== the Debian package, installed on a clean Debian 12 root and started from its desktop entry"

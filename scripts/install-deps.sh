@@ -2,10 +2,11 @@
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
 #   scripts/install-deps.sh [--tests | --cross | --deb]
-# (--cross: the ARM builds; --deb: the Debian package and its validators)
+# (--cross: the ARM builds and the release folders; --deb: the Debian package
+# and its validators)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
-cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu qemu-user-static debootstrap"
+cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user-static debootstrap curl imagemagick"
 deb="dpkg-dev file lintian appstream desktop-file-utils"
 case "${1:-}" in
 --tests)

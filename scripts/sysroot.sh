@@ -1,33 +1,83 @@
 #!/usr/bin/env bash
-# Makes the root file system of a Debian ARM architecture (armel or arm64)
-# that the cross builds compile against and that qemu runs their programs in:
-# debootstrap's first stage, then every package it downloaded unpacked in.
-#   scripts/sysroot.sh ARCH       (prints the sysroot's folder on stdout)
-# The result is kept in ${XDG_CACHE_HOME:-~/.cache}/gp2x-rpg/sysroot-ARCH and
-# reused while its stamp lists the same packages. The Debian mirror and suite
-# are the ones this machine's apt uses. Any failure is one line on stderr.
+# Makes the root file system of a Debian architecture that the cross builds
+# compile against and that qemu runs their programs in: debootstrap's first
+# stage, then every package it downloaded unpacked in.
+#   scripts/sysroot.sh ARCH [SUITE]   (prints the sysroot's folder on stdout)
+# SUITE is this machine's own (bookworm: the cross builds and their tests) or
+# bullseye (the release folders, built against glibc 2.31). A bullseye root
+# also gets SDL2's headers and, beside it, a runtime root made of the same
+# packages: glibc and SDL2 with what they load, and nothing else, the system
+# a player's firmware stands for (sysroot.sh --runtime ARCH bullseye prints it).
+# The results are kept in ${XDG_CACHE_HOME:-~/.cache}/gp2x-rpg/sysroot-ARCH
+# (this machine's suite), sysroot-SUITE-ARCH and runtime-SUITE-ARCH, reused
+# while their stamp lists the same packages. The Debian mirror is the one this
+# machine's apt uses. Any failure is one line on stderr.
 set -euo pipefail
-arch=${1:?usage: sysroot.sh armel|arm64}
-packages="libc6-dev libstdc++-12-dev libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev libgtest-dev"
-# libsdl-image1.2-dev would take the classic SDL's headers as its first choice.
-excluded="libsdl1.2-dev,libsdl1.2debian"
+print_runtime=false
+if [ "${1:-}" = "--runtime" ]; then
+    print_runtime=true
+    shift
+fi
+arch=${1:?usage: sysroot.sh [--runtime] ARCH [SUITE]}
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+suite=${2:-$codename}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/gp2x-rpg
-root=$cache/sysroot-$arch
+excluded=""
+runtime=""
+case $suite in
+"$codename")
+    packages="libc6-dev libstdc++-12-dev libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev libgtest-dev"
+    # libsdl-image1.2-dev would take the classic SDL's headers as its first choice.
+    excluded="libsdl1.2-dev,libsdl1.2debian"
+    root=$cache/sysroot-$arch
+    ;;
+bullseye)
+    # The compiler brings its own libstdc++, linked statically; SDL 1.2 and
+    # SDL_image are built from third_party/ (scripts/bundle.sh).
+    packages="libc6-dev libpng-dev libgtest-dev libsdl2-2.0-0"
+    headers_only="libsdl2-dev libx11-dev x11proto-dev libgmock-dev"
+    root=$cache/sysroot-$suite-$arch
+    runtime=$cache/runtime-$suite-$arch
+    ;;
+*)
+    echo "sysroot $arch: unknown suite $suite ($codename or bullseye)" >&2
+    exit 1
+    ;;
+esac
 stamp=$root/.sysroot-packages
-wanted="$packages without ${excluded//,/ }"
+wanted="$suite: $packages ${headers_only:-} without ${excluded//,/ }"
+[ "$suite" = "$codename" ] && wanted="$packages without ${excluded//,/ }"
 
 fail() {
-    echo "sysroot $arch: $*" >&2
+    echo "sysroot $arch $suite: $*" >&2
     exit 1
 }
 
 case $arch in
-armel | arm64) ;;
-*) fail "unknown architecture (armel or arm64)" ;;
+armel | arm64 | armhf | amd64) ;;
+*) fail "unknown architecture (armel, arm64, armhf or amd64)" ;;
 esac
+if $print_runtime && [ -z "$runtime" ]; then
+    fail "only a bullseye sysroot has a runtime root"
+fi
 
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
-    echo "$root"
+# The runtime root's library folders, as its loader would search them when
+# it is the system: its own library folders and those that its libraries name
+# in their run paths (PulseAudio's), one a line, from the root.
+library_path() { # ROOT
+    local lib
+    {
+        (cd "$1" && ls -d {usr/,}lib/*-linux-gnu* | sed 's|^|/|')
+        for lib in "$1"/{usr/,}lib/*-linux-gnu*/*.so*; do
+            readelf -d "$lib" 2>/dev/null | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p' | tr ':' '\n'
+        done
+    } | grep '^/' | awk '!seen[$0]++' >"$1/.library-path"
+}
+
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ] &&
+    { [ -z "$runtime" ] || [ "$(cat "$runtime/.sysroot-packages" 2>/dev/null)" = "$wanted" ]; }; then
+    [ -z "$runtime" ] || [ -f "$runtime/.library-path" ] || library_path "$runtime"
+    if $print_runtime; then echo "$runtime"; else echo "$root"; fi
     exit 0
 fi
 
@@ -39,7 +89,6 @@ sudo=""
 
 # The first Debian source of apt for this release: deb822 files, then the
 # one-line format. Prints "URI SUITE KEYRING".
-codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 [ -n "$codename" ] || fail "no VERSION_CODENAME in /etc/os-release"
 apt_source() {
     local file
@@ -65,17 +114,82 @@ apt_source() {
         sed -e 's/\[[^]]*\]//' "$file" | awk -v want="$codename" '$1 == "deb" && $3 == want { print $2, want; exit }'
     done
 }
-read -r mirror suite keyring < <(apt_source | head -1) || true
+read -r mirror _ keyring < <(apt_source | head -1) || true
 [ -n "${mirror:-}" ] || fail "no Debian source for $codename in /etc/apt (sources.list or sources.list.d/*.sources)"
 
+# Links that point at /lib/... would leave the root: make them relative.
+relative_links() { # ROOT
+    $sudo find "$1" -type l -lname '/*' -print0 | while IFS= read -r -d '' link; do
+        target=$(readlink "$link")
+        $sudo ln -sfn "$(realpath -s -m --relative-to="$(dirname "$link")" "$1$target")" "$link"
+    done
+}
+
+# The packages that NAMES need to run, NAMES included, from the suite's index
+# that debootstrap fetched: Depends and Pre-Depends, the first of each choice,
+# virtual names through Provides.
+closure() { # INDEX NAMES...
+    local index=$1
+    shift
+    awk -v want="$*" '
+        /^Package:/ { pkg = $2 }
+        /^Provides:/ { sub(/^Provides:[ \t]*/, ""); n = split($0, ps, /, */)
+            for (i = 1; i <= n; i++) { split(ps[i], w, " "); if (!(w[1] in provider)) provider[w[1]] = pkg } }
+        /^(Pre-)?Depends:/ { sub(/^[A-Za-z-]*:[ \t]*/, ""); deps[pkg] = deps[pkg] ", " $0 }
+        END {
+            n = split(want, queue, " ")
+            for (i = 1; i <= n; i++) seen[queue[i]] = 1
+            for (head = 1; head <= n; head++) {
+                m = split(deps[queue[head]], ds, /, */)
+                for (j = 1; j <= m; j++) {
+                    if (ds[j] == "") continue
+                    split(ds[j], alt, / *\| */); split(alt[1], w, /[ :(]/); d = w[1]
+                    if (!(d in deps) && (d in provider)) d = provider[d]
+                    if (!(d in seen)) { seen[d] = 1; queue[++n] = d }
+                }
+            }
+            for (i = 1; i <= n; i++) print queue[i]
+        }' "$index"
+}
+
+# A bullseye root also gets SDL2's headers, with the X11 headers its
+# SDL_syswm.h includes, as packages alone (their dependencies are the
+# Wayland, audio and GL headers that building sdl12-compat does not need),
+# GoogleTest's gmock, which its CMake files name, and the runtime root.
+extras_for_release() {
+    local index deb file sum p
+    index=$(ls "$root"/var/lib/apt/lists/*_Packages 2>/dev/null | head -1)
+    [ -n "$index" ] || fail "debootstrap left no package index"
+    for p in $headers_only; do
+        read -r file sum < <(awk -v want="$p" '/^Package:/ { p = $2 } p == want && /^Filename:/ { f = $2 }
+            p == want && /^SHA256:/ { print f, $2; exit }' "$index")
+        [ -n "${file:-}" ] || fail "$p is not in the index"
+        deb=$cache/${file##*/}
+        curl -fsSL -o "$deb" "$mirror/$file" 2>>"$log" || fail "cannot download $mirror/$file"
+        echo "$sum  $deb" | sha256sum -c --quiet - >>"$log" 2>&1 || fail "$p does not match the index's checksum"
+        $sudo dpkg-deb -x "$deb" "$root" || fail "cannot unpack $p"
+        rm -f "$deb"
+    done
+    $sudo mkdir -p "$runtime"
+    for p in $(closure "$index" libc6 libsdl2-2.0-0); do
+        deb=$(ls "$root"/var/cache/apt/archives/"${p}"_*.deb 2>/dev/null | head -1)
+        [ -n "$deb" ] || fail "package $p, which SDL2 needs, was not downloaded"
+        $sudo dpkg-deb -x "$deb" "$runtime" 2>>"$log" || fail "cannot unpack $(basename "$deb") in the runtime root"
+        echo "$p" | $sudo tee -a "$runtime/.packages" >/dev/null
+    done
+    relative_links "$runtime"
+    # The game links libstdc++ statically: no library of it may be needed.
+    $sudo rm -f "$runtime"/usr/lib/*/libstdc++.so*
+}
+
 echo "sysroot $arch: making it in $root from $mirror $suite" >&2
-log=$cache/sysroot-$arch.log
+log=$root.log
 mkdir -p "$cache"
-$sudo rm -rf "$root"
+$sudo rm -rf "$root" ${runtime:+"$runtime"}
 keyopt=()
 [ -n "${keyring:-}" ] && [ -f "$keyring" ] && keyopt=(--keyring="$keyring")
 if ! $sudo debootstrap --foreign --variant=minbase --arch="$arch" "${keyopt[@]}" \
-    --include="${packages// /,}" --exclude="$excluded" "$suite" "$root" "$mirror" >"$log" 2>&1; then
+    --include="${packages// /,}" ${excluded:+--exclude="$excluded"} "$suite" "$root" "$mirror" >"$log" 2>&1; then
     why=$(grep -E "^E: |Couldn't|Failed|failed" "$log" | head -1)
     fail "debootstrap failed: ${why:-see $log}"
 fi
@@ -92,12 +206,14 @@ for p in $packages; do
     ls "$root"/var/cache/apt/archives/"${p}"_*.deb >/dev/null 2>&1 || fail "package $p was not downloaded"
 done
 
-# Links that point at /lib/... would leave the sysroot: make them relative.
-$sudo find "$root" -type l -lname '/*' -print0 | while IFS= read -r -d '' link; do
-    target=$(readlink "$link")
-    $sudo ln -sfn "$(realpath -s -m --relative-to="$(dirname "$link")" "$root$target")" "$link"
-done
+relative_links "$root"
+[ -n "$runtime" ] && extras_for_release
 $sudo rm -f "$root"/var/cache/apt/archives/*.deb
-[ -n "$sudo" ] && $sudo chown -R "$(id -u):$(id -g)" "$root"
+[ -n "$sudo" ] && $sudo chown -R "$(id -u):$(id -g)" "$root" ${runtime:+"$runtime"}
 echo "$wanted" >"$stamp"
+if [ -n "$runtime" ]; then
+    library_path "$runtime"
+    echo "$wanted" >"$runtime/.sysroot-packages"
+    $print_runtime && root=$runtime
+fi
 echo "$root"

@@ -1,8 +1,10 @@
 // The game shell: button states, the save/load menu, quitting, the frame
 // timer, the desktop keys and the images' colour key. The clip tables are
 // seen at work in the world view's and the text's tests.
+#include <algorithm>
 #include <unistd.h>
 
+#include "common/png_write.h"
 #include "shell/timer.h"
 #include "support/test_support.h"
 
@@ -126,14 +128,15 @@ TEST(Timer, CountsOnlyWhileStartedAndFreezesWhilePaused)
 TEST_F(Shell, CyanStaysTransparentAfterConversionAndBlitsClip)
 {
     ScratchDir dir;
-    // A 24-bit image: left half cyan, right half red.
-    SDL_Surface* image = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 2, 24, 0xFF, 0xFF00, 0xFF0000, 0);
-    SDL_Rect right { 2, 0, 2, 2 }, clip { 2, 0, 1, 1 };
-    SDL_FillRect(image, nullptr, SDL_MapRGB(image->format, 0, 255, 255));
-    SDL_FillRect(image, &right, SDL_MapRGB(image->format, 255, 0, 0));
-    ASSERT_EQ(SDL_SaveBMP(image, "key.bmp"), 0);
-    SDL_FreeSurface(image);
-    SDL_Surface* loaded = load_image("key.bmp");
+    // A 24-bit PNG, as the game's media are: left half cyan, right half red.
+    const unsigned char cyan_rgb[3] = { 0, 255, 255 }, red_rgb[3] = { 255, 0, 0 };
+    unsigned char rgb[2][4][3];
+    for (int y = 0; y < 2; y++)
+        for (int x = 0; x < 4; x++)
+            std::copy(x < 2 ? cyan_rgb : red_rgb, (x < 2 ? cyan_rgb : red_rgb) + 3, rgb[y][x]);
+    ASSERT_TRUE(write_png_rgb("key.png", 4, 2, &rgb[0][0][0]));
+    SDL_Rect clip { 2, 0, 1, 1 };
+    SDL_Surface* loaded = load_image("key.png");
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->format->BitsPerPixel, 16);
 
