@@ -47,36 +47,50 @@ int play(const Replay& replay, const std::map<int, std::string>& shots, bool tra
     return 0;
 }
 
+// While recording: the replay being written and the frame whose input pass
+// comes next, for record_input.
+Replay* recording = nullptr;
+int recording_frame = 0;
+
+// Runs as SDL puts each event into its queue, so every button the game reads
+// is written down, for the frame that reads it, whichever call takes it from
+// the queue. Keys become the console's buttons, as a replay plays them.
+int record_input(const SDL_Event* event)
+{
+    int button;
+    bool pressed;
+    if (event->type == SDL_JOYBUTTONDOWN || event->type == SDL_JOYBUTTONUP) {
+        recording->events.push_back({recording_frame, event->jbutton.button, event->type == SDL_JOYBUTTONDOWN});
+        return 1;
+    }
+    if (!translate_platform_event(*event, &button, &pressed))
+        return 0;
+    recording->events.push_back({recording_frame, button, pressed});
+    push_button_event(button, pressed);
+    return 0;
+}
+
 // Plays in a window at the game's own pace and writes every button event.
 int record(std::FILE* out, Replay& replay)
 {
     start_game(replay);
+    recording = &replay;
+    SDL_SetEventFilter(record_input);
     Timer timer;
-    int frame = 0;
     while (!quit_requested) {
         timer.start();
-        SDL_Event event;
-        size_t first_new = replay.events.size();
-        while (SDL_PollEvent(&event)) {
-            int button;
-            bool pressed;
-            if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP)
-                replay.events.push_back({frame, event.jbutton.button, event.type == SDL_JOYBUTTONDOWN});
-            else if (translate_platform_event(event, &button, &pressed))
-                replay.events.push_back({frame, button, pressed});
-        }
-        push_events_of_frame(replay, frame, &first_new);
         run_frame();
+        recording_frame++; // what comes in from here on is the next frame's
         SDL_Flip(screen);
-        frame++;
         int sleep = frame_sleep_ticks(timer.get_ticks());
         if (sleep > 0)
             SDL_Delay((Uint32)sleep);
     }
-    replay.end = frame;
+    SDL_SetEventFilter(nullptr);
+    replay.end = recording_frame;
     write_replay(out, replay);
     std::fclose(out);
-    print_summary(frame);
+    print_summary(recording_frame);
     return 0;
 }
 
