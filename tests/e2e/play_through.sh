@@ -96,4 +96,4 @@ for attempt in 1 2 3; do
     wait "$E2E_GAME_PID" 2>/dev/null
     E2E_GAME_PID=
 done
-e2e_fail "three plays in a row met a monster"
+e2e_fail "three plays in a row took no save after walking: a monster each time, or the menu did not open"
