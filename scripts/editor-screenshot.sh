@@ -10,10 +10,8 @@ build=$(cd "${1:-$repo/build}" && pwd)
 e2e_start_x 640x480
 e2e_start_game
 e2e_tap 4
-xdotool mousemove --window "$E2E_WINDOW" 520 108 click 1
-sleep 0.2
+e2e_move 520 108 && e2e_click 1
 e2e_tap g
-xdotool mousemove --window "$E2E_WINDOW" 290 130
-sleep 0.5
+e2e_move 290 130
 import -window root "$repo/docs/editor.png" || e2e_fail "no screenshot"
 echo "wrote $repo/docs/editor.png"

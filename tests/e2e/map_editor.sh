@@ -8,15 +8,11 @@ E2E_GAME="$(cd "$E2E_BUILD" && pwd)/map-editor"
 saved="$E2E_DIR/test.dat"
 log="$E2E_DIR/game.log"
 
-# Waits up to five seconds for test.dat to be written after `before`.
-wait_save() {
-    local before=$1
-    for _ in $(seq 50); do
-        [ -f "$saved" ] && [ "$(stat -c %y "$saved")" != "$before" ] && return 0
-        sleep 0.1
-    done
-    e2e_fail "test.dat was not written: $(cat "$log")"
-}
+# The save's inode and modification time: the editor writes a new file and
+# renames it over the old one.
+stamp() { stat -c '%i %y' "$saved" 2>/dev/null; }
+saved_since() { [ -f "$saved" ] && [ "$(stamp)" != "$1" ]; }
+wait_save() { e2e_wait_for "test.dat written" saved_since "$1"; }
 
 # Window pixel (x, y) to "column row" of the map under it, at 1x.
 cell() { echo "$(((view_x + $1) / 20)) $(((view_y + $2) / 20))"; }
@@ -27,22 +23,19 @@ view=$(sed -n 's/^map-editor: view at (\(-*[0-9]*\), \(-*[0-9]*\)), zoom 1,.*/\1
 [ -n "$view" ] || e2e_fail "the editor did not say where its view is: $(cat "$log")"
 read -r view_x view_y <<<"$view"
 
-xdotool key ctrl+s
+e2e_tap ctrl+s
 wait_save ""
 cp "$saved" "$E2E_DIR/before.dat"
 grep -q "wrote test.dat; map checks passed" "$log" || e2e_fail "the first save: $(cat "$log")"
 
-move() { xdotool mousemove --window "$E2E_WINDOW" "$1" "$2"; sleep 0.15; }
-e2e_tap 3                     # the obstacle layer
-move 500 148 && xdotool click 1 # palette: row 1, column 0, tile 4
-move 30 30 && xdotool click 1
-move 50 70 && xdotool mousedown 1
-move 150 70
-move 150 130
-xdotool mouseup 1
-sleep 0.15
-move 90 70 && xdotool click 3
-sleep 0.2
+e2e_tap 3                          # the obstacle layer
+e2e_move 500 148 && e2e_click 1    # palette: row 1, column 0, tile 4
+e2e_move 30 30 && e2e_click 1
+e2e_move 50 70 && e2e_mouse_down 1
+e2e_move 150 70
+e2e_move 150 130
+e2e_mouse_up 1
+e2e_move 90 70 && e2e_click 3
 
 # The cells painted with tile 4, and the one cleared.
 painted="$(cell 30 30)"
@@ -52,10 +45,9 @@ for x in $(seq "$x0" "$x1"); do painted="$painted,$x $y0"; done
 for y in $(seq "$((y0 + 1))" "$y1"); do painted="$painted,$x1 $y"; done
 cleared="$(cell 90 70)"
 
-before=$(stat -c %y "$saved")
-xdotool key ctrl+s
+before=$(stamp)
+e2e_tap ctrl+s
 wait_save "$before"
-sleep 0.2
 differences=$(paste <(tr -s ' \n' '\n\n' <"$E2E_DIR/before.dat") <(tr -s ' \n' '\n\n' <"$saved") | awk \
     -v painted="$painted" -v cleared="$cleared" '
     BEGIN { n = split(painted, p, ","); for (i = 1; i <= n; i++) want[p[i]] = 4; want[cleared] = -1 }
@@ -70,11 +62,11 @@ differences=$(paste <(tr -s ' \n' '\n\n' <"$E2E_DIR/before.dat") <(tr -s ' \n' '
 $(printf '%s\n' "$differences" | head -20)"
 
 # One more cell painted: the first Escape asks, the second leaves unsaved.
-stamp=$(stat -c %y "$saved")
-move 200 200 && xdotool click 1
+unsaved=$(stamp)
+e2e_move 200 200 && e2e_click 1
 e2e_tap Escape
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the editor left with unsaved changes at the first Escape"
 e2e_tap Escape
 e2e_wait_game || e2e_fail "exit status $?"
-[ "$(stat -c %y "$saved")" = "$stamp" ] || e2e_fail "leaving without saving wrote test.dat"
+[ "$(stamp)" = "$unsaved" ] || e2e_fail "leaving without saving wrote test.dat"
 echo "painted $(echo "$painted" | tr "," "\n" | wc -l) cells, then cleared one of them; test.dat holds exactly them"

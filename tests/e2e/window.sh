@@ -11,16 +11,21 @@ window_shot="$E2E_BUILD/e2e_window_window.png"
 size() { xwininfo -id "$E2E_WINDOW" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 full_screen() { xprop -id "$E2E_WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
 
-# Waits up to five seconds for the window to be `size`, full screen or not.
+is() { # SIZE full|window
+    [ "$(size)" = "$1" ] || return 1
+    if full_screen; then [ "$2" = full ]; else [ "$2" = window ]; fi
+}
+
+# Waits for the window to be `size`, full screen or not, and for the game to
+# draw two frames more in it.
 expect() {
-    local wanted=$1 full=$2
-    for _ in $(seq 50); do
-        if [ "$(size)" = "$wanted" ]; then
-            if full_screen; then [ "$full" = full ] && return 0; else [ "$full" = window ] && return 0; fi
-        fi
-        sleep 0.1
-    done
-    e2e_fail "$3: the window is $(size), $(xprop -id "$E2E_WINDOW" _NET_WM_STATE)"
+    e2e_wait_for "$3: a $2 of $1" is "$1" "$2"
+    e2e_frames 2
+}
+
+colourful() {
+    import -window root "$1" || e2e_fail "no screenshot"
+    [ "$(identify -format %k "$1")" -gt 40 ]
 }
 
 # The screenshot is a 2x picture with sharp pixels when every 2 x 2 block is
@@ -32,30 +37,27 @@ sharp() {
     [ "$differ" = 0 ] || e2e_fail "the full screen picture is not sharp: $differ pixels differ from 2 x 2 blocks"
 }
 
+seen() { echo "the window is $(size), $(xprop -id "$E2E_WINDOW" _NET_WM_STATE)"; }
 e2e_start_x 640x480
 e2e_start_window_manager
 export SDL12COMPAT_SCALE_METHOD=nearest SDL12COMPAT_USE_GAME_CONTROLLERS=1
 e2e_start_game
+E2E_SEEN=seen
 
 title=$(xdotool getwindowname "$E2E_WINDOW")
 [ "$title" = gp2x-rpg ] || e2e_fail "the window's title is '$title'"
 expect 640x480 full "at the start"
-sleep 0.3
-import -window root "$full_shot" || e2e_fail "no screenshot"
+e2e_wait_for "the game's picture on the full screen" colourful "$full_shot"
 sharp "$full_shot"
 
-xdotool key alt+Return
+e2e_tap alt+Return
 expect 320x240 window "after Alt+Return"
-sleep 0.3
-import -window root "$window_shot" || e2e_fail "no screenshot"
-colours=$(identify -format %k "$window_shot")
-[ "$colours" -gt 40 ] || e2e_fail "the window shows only $colours colours"
+e2e_wait_for "the game's picture in more than 40 colours in the window" colourful "$window_shot"
 [ "$(xdotool getwindowname "$E2E_WINDOW")" = gp2x-rpg ] || e2e_fail "the window lost its title"
 
-xdotool key alt+Return
+e2e_tap alt+Return
 expect 640x480 full "after Alt+Return again"
-sleep 0.3
-import -window root "$full_shot" || e2e_fail "no screenshot"
+e2e_wait_for "the game's picture on the full screen" colourful "$full_shot"
 sharp "$full_shot"
 
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game died: $(cat "$E2E_DIR/game.log")"
