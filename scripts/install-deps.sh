@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
-#   scripts/install-deps.sh [--tests | --cross]   (--cross: the ARM builds)
+#   scripts/install-deps.sh [--tests | --cross | --web]   (--cross: the ARM builds; --web: the web page)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu qemu-user-static debootstrap"
+# The web page: Emscripten, Debian's source tools, node with npm and a browser.
+web="emscripten dpkg-dev nodejs chromium"
+command -v npm >/dev/null || web="$web npm"
 case "${1:-}" in
 --tests)
     packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
     # A window manager for the end-to-end test of full screen and the window.
-    packages="$packages openbox"
+    packages="$packages openbox $web"
     ;;
+--web) packages="$packages $web" ;;
 --cross) packages="$packages $cross" ;;
 esac
 missing=""
