@@ -85,7 +85,10 @@ build_sdl2() {
     local sdl2
     sdl2=$(unpack libsdl2)
     # SDL2's API is renamed SDL2_* at the symbol level, so it links beside
-    # sdl12-compat's SDL 1.2 functions of the same names.
+    # sdl12-compat's SDL 1.2 functions of the same names. SDL2 computes exp()
+    # with its own code: WebAssembly will not link the C library's function
+    # beside the game's variable `exp`.
+    sed -i 's/ exp expf / expf /' "$sdl2/CMakeLists.txt"
     sed -n 's/^SDL_DYNAPI_PROC([^,]*,\(SDL_[A-Za-z0-9_]*\),.*/#pragma redefine_extname \1 SDL2_\1/p' \
         "$sdl2/src/dynapi/SDL_dynapi_procs.h" | sed 's/SDL2_SDL_/SDL2_/' >"$work/sdl2-rename.h"
     emcmake cmake -S "$sdl2" -B "$work/sdl2-build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$libs/sdl2" \
@@ -112,11 +115,12 @@ build_libs() {
 
     echo "web: sdl12-compat, SDL_image" >&2
     local compat=$work/sdl12-compat
+    rm -rf "$compat"
     cp -r third_party/sdl12-compat "$compat"
     for p in third_party/patches/sdl12-compat-*.patch; do
         patch -d "$compat" -p1 <"$p" >"$work/compat.log" 2>&1 || fail "cannot apply $p"
     done
-    emcc -O2 -c "$compat/src/SDL12_compat.c" -o "$work/SDL12_compat.o" -I"$compat/include/SDL" \
+    emcc -O2 -c "$compat/src/SDL12_compat.c" -o "$work/SDL12_compat.o" \
         -I"$libs/sdl2/include/SDL2" -DSDL_DISABLE_IMMINTRIN_H >>"$work/compat.log" 2>&1 ||
         fail "sdl12-compat build failed (see $work/compat.log)"
     emar rcs "$libs/lib/libSDL.a" "$work/SDL12_compat.o"
@@ -152,6 +156,7 @@ else
     mkdir -p "$libs/include" "$libs/lib"
     build_libs
     echo "$want" >"$stamp"
+    rm -rf build-web # its CMake cache holds what pkg-config said of the old libraries
 fi
 [ "${1:-}" = --libs-only ] && exit 0
 
@@ -172,12 +177,17 @@ Description: SDL_image 1.2.12, PNG only, static, for WebAssembly
 Version: 1.2.12
 Requires: sdl libpng
 Cflags: -I$libs/include/SDL
-Libs: -L$libs/lib -lSDL_image-1.2
+Libs: -L$libs/lib -lSDL_image-1.2 -lpng16 -lz
 PC
 
 echo "web: the game" >&2
 build=$repo/build-web
-PKG_CONFIG_LIBDIR=$pc emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DRPG_WERROR=ON -DRPG_CXX98=ON \
+# Our SDL 1.2 headers come before the ones Emscripten carries for its own SDL.
+# The build runs make-media under node, which takes none of the options emcmake would give it.
+PKG_CONFIG_LIBDIR=$pc cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DRPG_WERROR=ON -DRPG_CXX98=ON \
+    -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" \
+    -DCMAKE_CXX_FLAGS="-I$libs/include/SDL" -DCMAKE_FIND_ROOT_PATH_MODE_LIBRARY=BOTH \
     >"$work/game.log" 2>&1 || fail "configure failed (see $work/game.log)"
 cmake --build "$build" -j"$jobs" >>"$work/game.log" 2>&1 || fail "build failed (see $work/game.log)"
 

@@ -2,6 +2,7 @@
 // the save slot kept in the browser's IndexedDB, the end of the game told to
 // the page, and what the page's tests read back from the game.
 #ifdef __EMSCRIPTEN__
+#include <SDL.h>
 #include <emscripten.h>
 
 #include "save/save_slot.h"
