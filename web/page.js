@@ -37,8 +37,9 @@
     window.Module = {
         canvas: canvas,
         preRun: [function () {
-            // As ./play.sh: every pad in SDL's game-controller layout.
+            // As ./play.sh: every pad in SDL's game-controller layout, sharp pixels.
             Module.ENV.SDL12COMPAT_USE_GAME_CONTROLLERS = "1";
+            Module.ENV.SDL12COMPAT_SCALE_METHOD = "nearest";
         }],
         setStatus: function (text) {
             const m = text.match(/\((\d+(?:\.\d+)?)\/(\d+)\)/);

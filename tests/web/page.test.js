@@ -181,7 +181,7 @@ async function main() {
         await page.keyboard.press("Escape");
         await until(page, "the page to show the end of the game", () => !document.getElementById("ended").hidden);
         await page.screenshot({ path: path.join(shotsDir, "ended.png") });
-        await page.click("#again");
+        await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded" }), page.click("#again")]);
         await until(page, "a new game after Start again", started);
         console.log("ok: Escape ends the game and Start again starts a new one");
         check(foreign.length === 0, "the page loads nothing from another host " + foreign.join(" "));
