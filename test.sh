@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a plain build with warnings as
 # errors, again on the classic SDL 1.2.15, cross-built for 32- and 64-bit ARM
-# in qemu, in the release folders' launchers, then under AddressSanitizer and
+# in qemu, in the release folders' launchers, as the web page (node and headless
+# Chromium), then under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and last fuzzes the map and save readers for a
 # minute each.
 set -euo pipefail
@@ -27,6 +28,9 @@ done
 echo "== release folders, their launchers started from another folder"
 bash scripts/release.sh --check | tee -a "$log"
 
+echo "== the web page: built for WebAssembly, the scenarios under node, the page in headless Chromium"
+bash tests/web/run.sh build | tee -a "$log"
+
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DRPG_WERROR=ON -DRPG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
@@ -38,6 +42,6 @@ bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 # Every ctest run and the launchers passed to get here; their count, as one
 # closing line.
-passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } /^launchers: [0-9]+ passed, 0 failed/ { n += $2 }
+passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } /^(launchers|web): [0-9]+ passed, 0 failed/ { n += $2 }
     END { print n + 0 }' "$log")
 echo "tests: $passed passed, 0 failed"

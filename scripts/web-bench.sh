@@ -22,7 +22,7 @@ for file in "$page"/*; do
 done
 printf '%-16s %10d %10d\n' "all" "$total" "$total_gz"
 
-read -r x y < <("$native/bench" --busiest)
+read -r x y < <(cd "$native" && ./bench --busiest)
 short=200 long=2200
 for n in $short $long; do
     printf 'seed 1\nplace %s %s\nend %s\n' "$x" "$y" "$n" >"$work/stand$n.replay"
