@@ -4,8 +4,8 @@
 #define SHELL_WEB_H
 
 #ifdef __EMSCRIPTEN__
-// Before the game starts: brings the save slot kept in the browser beside
-// Media/ and sets the pad's game-controller layout.
+// Before the game starts: brings the save slot kept in the browser to where
+// the game reads it.
 void web_start();
 // After a save was written: keeps it in the browser; a failure is shown on
 // the page and the game plays on.
