@@ -3,7 +3,8 @@
 # errors, again on the classic SDL 1.2.15, cross-built for 32- and 64-bit ARM
 # in qemu, in the release folders built against Debian 11 (their ELF files,
 # their tests and their launchers over Debian 11's glibc and SDL2), as the
-# Debian package on a clean Debian 12 root, then under AddressSanitizer and
+# Debian package on a clean Debian 12 root, as the web page (node and headless
+# Chromium), then under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and last fuzzes the map and save readers for a
 # minute each.
 set -euo pipefail
@@ -33,6 +34,9 @@ bash scripts/release.sh --check | tee -a "$log"
 echo "== the Debian package, installed on a clean Debian 12 root and started from its desktop entry"
 bash tests/deb/check.sh | tee -a "$log"
 
+echo "== the web page: built for WebAssembly, the scenarios under node, the page in headless Chromium"
+bash tests/web/run.sh build | tee -a "$log"
+
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DRPG_WERROR=ON -DRPG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j"$jobs"
@@ -44,7 +48,7 @@ bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 # Every ctest run and the launchers passed to get here; their count, as one
 # closing line.
-passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } /^launchers: [0-9]+ passed, 0 failed/ { n += $2 }
+passed=$(awk '/tests passed, 0 tests failed out of/ { n += $NF } /^(launchers|web): [0-9]+ passed, 0 failed/ { n += $2 }
     /^deb check: started from its desktop entry/ { n += 1 }
     END { print n + 0 }' "$log")
 echo "tests: $passed passed, 0 failed"

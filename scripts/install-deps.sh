@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
-#   scripts/install-deps.sh [--tests | --cross | --deb]
+#   scripts/install-deps.sh [--tests | --cross | --deb | --web]
 # (--cross: the ARM builds and the release folders; --deb: the Debian package
-# and its validators)
+# and its validators; --web: the web page)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user-static debootstrap curl imagemagick"
 deb="dpkg-dev file lintian appstream desktop-file-utils"
+# The web page: Emscripten, Debian's source tools, node with npm and a browser.
+web="emscripten dpkg-dev nodejs chromium"
+command -v npm >/dev/null || web="$web npm"
 case "${1:-}" in
 --tests)
     packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
     # A window manager for the end-to-end test of full screen and the window.
     packages="$packages openbox"
-    # The Debian package and its check on a clean root.
-    packages="$packages $deb"
+    # The Debian package and its check on a clean root; the web page.
+    packages="$packages $deb $web"
     ;;
+--web) packages="$packages $web" ;;
 --cross) packages="$packages $cross" ;;
 --deb) packages="$packages $deb" ;;
 esac

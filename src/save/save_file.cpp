@@ -14,6 +14,7 @@
 #include "save/save.h"
 #include "save/save_slot.h"
 #include "shell/game_state.h"
+#include "shell/web.h"
 
 namespace {
 
@@ -129,4 +130,5 @@ void save_game()
         return;
     }
     sync_folder_of(SAVE_FILE);
+    web_keep_save();
 }

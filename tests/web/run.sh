@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The web page's proof: builds it (scripts/web.sh), plays the recorded
+# scenarios with the WebAssembly replay tool under node, and checks the page
+# in headless Chromium against the native build's frame of the same place.
+#   tests/web/run.sh NATIVE_BUILD_DIR     (prints "web: N passed, 0 failed")
+set -euo pipefail
+native=$(cd "${1:?usage: run.sh NATIVE_BUILD_DIR}" && pwd)
+cd "$(dirname "$0")/../.."
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+bash scripts/web.sh
+passed=0
+
+for replay in tests/replays/*.replay; do
+    name=$(basename "$replay" .replay)
+    bash tests/replays/check.sh node --no-experimental-fetch build-web/replay.js build-web/Media "$name"
+    passed=$((passed + 1))
+done
+
+# The native game's start view: the first frame of a new game.
+printf 'seed 1\nend 2\n' >"$work/start.replay"
+"$native/replay" --media "$native/Media" --shot 1:"$work/start.png" "$work/start.replay" >/dev/null
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+node tests/web/page.test.js dist/web "$work/start.png" build-web/screens | tee "$work/page.log"
+passed=$((passed + $(grep -c '^ok: ' "$work/page.log")))
+echo "web: $passed passed, 0 failed"
