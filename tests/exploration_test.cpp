@@ -1,6 +1,6 @@
-// Exploration on maps built here: walking and facing, the walking frame, the
-// push-back out of blocked cells, the characters' wandering and stopping, and
-// random encounters. Whole seeded games are replayed by tests/replays.
+// Exploration on maps built here: the push-back out of blocked cells and off
+// the map's edges. Walking, the characters' wandering and the encounters are
+// pinned by the seeded games that tests/replays play through.
 #include "support/test_support.h"
 
 namespace
@@ -25,12 +25,6 @@ void block(int cx, int cy)
     build_collision_grid();
 }
 
-// Position, facing point and walking frame of the player.
-Ints player()
-{
-    return { player_x, player_y, facing_x, facing_y, player_frame };
-}
-
 class Exploration : public ::testing::Test
 {
 protected:
@@ -49,65 +43,6 @@ protected:
         }
     }
 };
-
-TEST_F(Exploration, WalkingFacingAndTheWalkingFrame)
-{
-    walk(RIGHT);
-    EXPECT_EQ(player(), Ints({ 1011, 1010, 1019, 1010, 4 }));
-    anim_phase = 1.5;
-    walk(DOWN | LEFT); // down wins over left
-    EXPECT_EQ(player(), Ints({ 1010, 1011, 1002, 1019, 1 }));
-    walk(UP | LEFT); // up wins over left
-    EXPECT_EQ(player(), Ints({ 1009, 1010, 1001, 1002, 7 }));
-
-    // Opposite buttons cancel; a pair held both ways leaves the frame alone.
-    player_frame = 5;
-    walk(UP | DOWN | LEFT | RIGHT);
-    EXPECT_EQ(player(), Ints({ 1009, 1010, 1017, 1018, 5 }));
-    walk(UP | DOWN | LEFT);
-    EXPECT_EQ(player(), Ints({ 1008, 1010, 1000, 1018, 3 }));
-
-    // A phase of exactly 2.0 still shows the second step; standing changes nothing.
-    anim_phase = 2.0;
-    walk(UP);
-    EXPECT_EQ(player(), Ints({ 1008, 1009, 1008, 1001, 7 }));
-    player_frame = 6;
-    walk(0);
-    EXPECT_EQ(player(), Ints({ 1008, 1009, 1008, 1001, 6 }));
-}
-
-TEST_F(Exploration, TheEncounterRollAndTheBattleItStarts)
-{
-    // Standing still draws nothing; a missed roll draws once.
-    std::srand(77);
-    const int first = std::rand(), second = std::rand();
-    ASSERT_NE(first % ENCOUNTER_ROLL, 5) << "pick another seed";
-    std::srand(77);
-    walk(0, 2);
-    EXPECT_EQ(std::rand(), first);
-    std::srand(77);
-    walk(RIGHT);
-    EXPECT_EQ(std::rand(), second);
-    EXPECT_EQ(current_monster, NO_MONSTER);
-
-    // A hit: the second draw picks the monster, and the rest of the frame
-    // (push-back and the characters' step) still runs.
-    seed_where([](int v) { return v % ENCOUNTER_ROLL == 5; });
-    block(51, 50);
-    player_x = 1011;
-    npc_step_counter = 1;
-    npc_direction[0] = NPC_STANDING;
-    battle_state = BATTLE_MAGIC;
-    message_chars = 12.0;
-    walk(RIGHT);
-    const int monster = current_monster;
-    ASSERT_TRUE(monster >= 0 && monster < MONSTER_COUNT) << monster;
-    EXPECT_EQ(Ints({ monster_hp, battle_state }), Ints({ monster_max_hp[monster], BATTLE_MESSAGE }));
-    EXPECT_EQ(message_chars, 0.0);
-    EXPECT_EQ(std::string(battle_message), "A " + std::string(monster_name[monster]) + " approaches.");
-    EXPECT_EQ(Ints({ player_x, facing_x, npc_step_counter }), Ints({ 1011, 1020, 0 }));
-    EXPECT_NE(npc_direction[0], 0);
-}
 
 TEST_F(Exploration, BlockedCellsAndTheMapsEdgesPushThePlayerBack)
 {
@@ -145,45 +80,6 @@ TEST_F(Exploration, BlockedCellsAndTheMapsEdgesPushThePlayerBack)
     player_y = 100000;
     walk(UP | RIGHT);
     EXPECT_EQ(Ints({ player_x, player_y }), Ints({ -499, 99999 }));
-}
-
-TEST_F(Exploration, ACharacterStopsWithinTalkingRangeAndTurnsAtAWall)
-{
-    // After its step down the character stands at (1000, 1001); exactly
-    // 10 px from the facing point on either axis it walks on.
-    const int walks_on[][2] = { { 10, 0 }, { -10, 0 }, { 0, 10 }, { 0, -10 }, { 10, 10 } };
-    for (const auto& d : walks_on) {
-        npc_x[0] = npc_y[0] = 1000;
-        npc_direction[0] = 1;
-        facing_x = 1000 + d[0];
-        facing_y = 1001 + d[1];
-        move_npcs();
-        EXPECT_EQ(Ints({ npc_y[0], npc_direction[0] }), Ints({ 1001, 1 }))
-            << "off by " << d[0] << ", " << d[1];
-    }
-    npc_y[0] = 1000;
-    facing_x = 991;
-    facing_y = 1010;
-    for (int step = 0; step < 6; step++)
-        move_npcs(); // (1000, 1001): 9 px on both axes
-    EXPECT_EQ(Ints({ npc_x[0], npc_y[0], npc_direction[0] }), Ints({ 1000, 1001, 0 }));
-    facing_x = 990;
-    move_npcs(); // 10 px: the direction drawn while standing stays
-    EXPECT_EQ(npc_y[0], 1001);
-    EXPECT_TRUE(npc_direction[0] >= 1 && npc_direction[0] <= 4) << npc_direction[0];
-
-    // Pushed back from a wall it draws a new direction, and a standing one
-    // sets off, one draw each.
-    block(51, 50);
-    for (unsigned seed = 1; seed <= 3; seed++) {
-        npc_x[0] = 1011;
-        npc_y[0] = 1010;
-        npc_direction[0] = NPC_WALK_RIGHT;
-        npc_direction[1] = NPC_STANDING;
-        const Ints r = seeded_draws(seed, 3);
-        move_npcs();
-        EXPECT_EQ(Ints({ npc_x[0], npc_y[1], std::rand() }), Ints({ 1011, 3050, r[2] }));
-    }
 }
 
 } // namespace
