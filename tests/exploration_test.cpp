@@ -1,6 +1,6 @@
-// Exploration on maps built here: the push-back out of blocked cells and off
-// the map's edges. Walking, the characters' wandering and the encounters are
-// pinned by the seeded games that tests/replays play through.
+// Exploration on maps built here: walking, facing and the walking frame, and
+// the push-back out of blocked cells and off the map's edges. The characters'
+// wandering and the encounters are pinned by the seeded games of tests/replays.
 #include "support/test_support.h"
 
 namespace
@@ -25,6 +25,12 @@ void block(int cx, int cy)
     build_collision_grid();
 }
 
+// Position, facing point and walking frame of the player.
+Ints player()
+{
+    return { player_x, player_y, facing_x, facing_y, player_frame };
+}
+
 class Exploration : public ::testing::Test
 {
 protected:
@@ -43,6 +49,32 @@ protected:
         }
     }
 };
+
+TEST_F(Exploration, WalkingFacingAndTheWalkingFrame)
+{
+    walk(RIGHT);
+    EXPECT_EQ(player(), Ints({ 1011, 1010, 1019, 1010, 4 }));
+    anim_phase = 1.5;
+    walk(DOWN | LEFT); // down wins over left
+    EXPECT_EQ(player(), Ints({ 1010, 1011, 1002, 1019, 1 }));
+    walk(UP | LEFT); // up wins over left
+    EXPECT_EQ(player(), Ints({ 1009, 1010, 1001, 1002, 7 }));
+
+    // Opposite buttons cancel; a pair held both ways leaves the frame alone.
+    player_frame = 5;
+    walk(UP | DOWN | LEFT | RIGHT);
+    EXPECT_EQ(player(), Ints({ 1009, 1010, 1017, 1018, 5 }));
+    walk(UP | DOWN | LEFT);
+    EXPECT_EQ(player(), Ints({ 1008, 1010, 1000, 1018, 3 }));
+
+    // A phase of exactly 2.0 still shows the second step; standing changes nothing.
+    anim_phase = 2.0;
+    walk(UP);
+    EXPECT_EQ(player(), Ints({ 1008, 1009, 1008, 1001, 7 }));
+    player_frame = 6;
+    walk(0);
+    EXPECT_EQ(player(), Ints({ 1008, 1009, 1008, 1001, 6 }));
+}
 
 TEST_F(Exploration, BlockedCellsAndTheMapsEdgesPushThePlayerBack)
 {
