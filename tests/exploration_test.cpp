@@ -1,6 +1,6 @@
-// Exploration on maps built here: walking, facing and the walking frame, and
-// the push-back out of blocked cells and off the map's edges. The characters'
-// wandering and the encounters are pinned by the seeded games of tests/replays.
+// Exploration on maps built here: walking and facing, the walking frame, the
+// push-back out of blocked cells, the characters' wandering and stopping. The
+// encounters are pinned by the seeded games that tests/replays play through.
 #include "support/test_support.h"
 
 namespace
@@ -112,6 +112,45 @@ TEST_F(Exploration, BlockedCellsAndTheMapsEdgesPushThePlayerBack)
     player_y = 100000;
     walk(UP | RIGHT);
     EXPECT_EQ(Ints({ player_x, player_y }), Ints({ -499, 99999 }));
+}
+
+TEST_F(Exploration, ACharacterStopsWithinTalkingRangeAndTurnsAtAWall)
+{
+    // After its step down the character stands at (1000, 1001); exactly
+    // 10 px from the facing point on either axis it walks on.
+    const int walks_on[][2] = { { 10, 0 }, { -10, 0 }, { 0, 10 }, { 0, -10 }, { 10, 10 } };
+    for (const auto& d : walks_on) {
+        npc_x[0] = npc_y[0] = 1000;
+        npc_direction[0] = 1;
+        facing_x = 1000 + d[0];
+        facing_y = 1001 + d[1];
+        move_npcs();
+        EXPECT_EQ(Ints({ npc_y[0], npc_direction[0] }), Ints({ 1001, 1 }))
+            << "off by " << d[0] << ", " << d[1];
+    }
+    npc_y[0] = 1000;
+    facing_x = 991;
+    facing_y = 1010;
+    for (int step = 0; step < 6; step++)
+        move_npcs(); // (1000, 1001): 9 px on both axes
+    EXPECT_EQ(Ints({ npc_x[0], npc_y[0], npc_direction[0] }), Ints({ 1000, 1001, 0 }));
+    facing_x = 990;
+    move_npcs(); // 10 px: the direction drawn while standing stays
+    EXPECT_EQ(npc_y[0], 1001);
+    EXPECT_TRUE(npc_direction[0] >= 1 && npc_direction[0] <= 4) << npc_direction[0];
+
+    // Pushed back from a wall it draws a new direction, and a standing one
+    // sets off, one draw each.
+    block(51, 50);
+    for (unsigned seed = 1; seed <= 3; seed++) {
+        npc_x[0] = 1011;
+        npc_y[0] = 1010;
+        npc_direction[0] = NPC_WALK_RIGHT;
+        npc_direction[1] = NPC_STANDING;
+        const Ints r = seeded_draws(seed, 3);
+        move_npcs();
+        EXPECT_EQ(Ints({ npc_x[0], npc_y[1], std::rand() }), Ints({ 1011, 3050, r[2] }));
+    }
 }
 
 } // namespace

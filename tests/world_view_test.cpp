@@ -1,5 +1,6 @@
 // The world view on sheets made here, whose tiles and frames each have a
-// colour of their own, and the camera that follows the player.
+// colour of their own, and the frame composition: the camera that stays on
+// the map and the animation phase.
 #include "support/test_support.h"
 
 namespace
@@ -199,6 +200,35 @@ TEST_F(WorldView, TheCameraStaysOnTheMap)
             update_camera();
         EXPECT_EQ(Ints({ camera_x, camera_y }), Ints({ e[2], e[3] })) << e[0] << ", " << e[1];
     }
+}
+
+TEST_F(WorldView, ThePhaseRunsOnlyWhileExploringAndStartsOverPastTwo)
+{
+    // The menu and a battle hold the phase and the camera.
+    anim_phase = 1.9;
+    const Ints camera = { camera_x, camera_y };
+    player_x += 300;
+    player_y += 300;
+    for (int state : { MENU_SAVE, MENU_LOAD }) {
+        menu_state = state;
+        draw_frame();
+    }
+    menu_state = MENU_CLOSED;
+    current_monster = 4;
+    draw_frame();
+    EXPECT_EQ(anim_phase, 1.9);
+    EXPECT_EQ(Ints({ camera_x, camera_y }), camera);
+
+    // A phase of 1.9 from a save reaches exactly 2.0, which does not exceed
+    // the end, and starts over on the frame after.
+    current_monster = NO_MONSTER;
+    fill_map(TILE_EMPTY);
+    draw_frame();
+    EXPECT_EQ(anim_phase, 2.0);
+    EXPECT_NE(camera_x, camera[0]);
+    EXPECT_EQ(at(5, 5), tile_colour(0, 1)) << "empty ground shows the second step";
+    draw_frame();
+    EXPECT_EQ(anim_phase, 0.0);
 }
 
 TEST_F(WorldView, GroundTilesWithoutKeyPixelsLookTheSameAndFollowTheSheet)
