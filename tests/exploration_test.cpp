@@ -1,6 +1,6 @@
 // Exploration on maps built here: walking and facing, the walking frame, the
-// push-back out of blocked cells, the characters' wandering and stopping, and
-// random encounters. Whole seeded games are replayed by tests/replays.
+// push-back out of blocked cells, the characters' wandering and stopping. The
+// encounters are pinned by the seeded games that tests/replays play through.
 #include "support/test_support.h"
 
 namespace
@@ -74,39 +74,6 @@ TEST_F(Exploration, WalkingFacingAndTheWalkingFrame)
     player_frame = 6;
     walk(0);
     EXPECT_EQ(player(), Ints({ 1008, 1009, 1008, 1001, 6 }));
-}
-
-TEST_F(Exploration, TheEncounterRollAndTheBattleItStarts)
-{
-    // Standing still draws nothing; a missed roll draws once.
-    std::srand(77);
-    const int first = std::rand(), second = std::rand();
-    ASSERT_NE(first % ENCOUNTER_ROLL, 5) << "pick another seed";
-    std::srand(77);
-    walk(0, 2);
-    EXPECT_EQ(std::rand(), first);
-    std::srand(77);
-    walk(RIGHT);
-    EXPECT_EQ(std::rand(), second);
-    EXPECT_EQ(current_monster, NO_MONSTER);
-
-    // A hit: the second draw picks the monster, and the rest of the frame
-    // (push-back and the characters' step) still runs.
-    seed_where([](int v) { return v % ENCOUNTER_ROLL == 5; });
-    block(51, 50);
-    player_x = 1011;
-    npc_step_counter = 1;
-    npc_direction[0] = NPC_STANDING;
-    battle_state = BATTLE_MAGIC;
-    message_chars = 12.0;
-    walk(RIGHT);
-    const int monster = current_monster;
-    ASSERT_TRUE(monster >= 0 && monster < MONSTER_COUNT) << monster;
-    EXPECT_EQ(Ints({ monster_hp, battle_state }), Ints({ monster_max_hp[monster], BATTLE_MESSAGE }));
-    EXPECT_EQ(message_chars, 0.0);
-    EXPECT_EQ(std::string(battle_message), "A " + std::string(monster_name[monster]) + " approaches.");
-    EXPECT_EQ(Ints({ player_x, facing_x, npc_step_counter }), Ints({ 1011, 1020, 0 }));
-    EXPECT_NE(npc_direction[0], 0);
 }
 
 TEST_F(Exploration, BlockedCellsAndTheMapsEdgesPushThePlayerBack)

@@ -1,5 +1,5 @@
-// The map layers: reading the map file, the collision grid and the box
-// count. The edge tiles are held against their images in the media test.
+// Reading the map file, and the collision grid and box count derived from it.
+// The edge tiles are held against their images in the media test.
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -108,36 +108,6 @@ TEST_F(MapFile, ValuesFillTheBlocksColumnByColumnWhateverSeparatesThem)
         EXPECT_EQ(Ints({ wrong, wrong_grid, boxes_remaining }), Ints({ 0, 0, boxes })) << f.said;
         EXPECT_TRUE(*f.said ? said.find(f.said) != std::string::npos : said.empty()) << said;
     }
-}
-
-class Layers : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        reset_game_state();
-        fill_map(0);
-    }
-};
-
-TEST_F(Layers, CollisionFollowsGroundObstaclesAndObjectsAndOnlyBoxesCount)
-{
-    map_layers[LAYER_GROUND][3][3] = TILE_EMPTY;
-    map_layers[LAYER_GROUND][4][4] = 19;
-    map_layers[LAYER_OBSTACLE][5][5] = map_layers[LAYER_OBJECT][6][6] = 0;
-    map_layers[LAYER_OBJECT][7][7] = map_layers[LAYER_OBJECT][199][0] = BOX_TILE;
-    map_layers[LAYER_OBJECT][8][8] = REPAIR_TILE;
-    map_layers[LAYER_EDGE][9][9] = 1;
-    map_layers[LAYER_OVERHEAD][10][10] = map_layers[LAYER_OBSTACLE][11][11] = BOX_TILE;
-    collision_grid[12][12] = 1; // stale; the pass rewrites the whole grid
-    build_collision_grid();
-    count_boxes();
-    for (int x = 0; x < 13; x++)
-        for (int y = 0; y < 13; y++) {
-            const bool blocks = x == y && (x == 3 || (x >= 5 && x <= 8) || x == 11);
-            EXPECT_EQ(collision_grid[x][y], blocks ? 1 : 0) << x << ", " << y;
-        }
-    EXPECT_EQ(Ints({ collision_grid[199][0], boxes_remaining }), Ints({ 1, 2 }));
 }
 
 } // namespace

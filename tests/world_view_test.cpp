@@ -1,6 +1,6 @@
 // The world view on sheets made here, whose tiles and frames each have a
-// colour of their own, and the frame composition: the camera that follows
-// the player and the animation phase.
+// colour of their own, and the frame composition: the camera that stays on
+// the map and the animation phase.
 #include "support/test_support.h"
 
 namespace
@@ -186,19 +186,11 @@ TEST_F(WorldView, CharactersShowTheirFrameAtTheirAnchor)
     EXPECT_EQ(at(95, 180), tile_colour(0, 0));
 }
 
-TEST_F(WorldView, TheCameraKeepsThePlayerInItsBoxAndStaysOnTheMap)
+TEST_F(WorldView, TheCameraStaysOnTheMap)
 {
-    // Player offsets from the start, and the camera that follows from (1381, 2789).
-    const int moves[][4] = { { 50, 25, 1381, 2789 }, { 51, 0, 1382, 2789 }, { -50, -25, 1381, 2789 },
-        { -51, 0, 1380, 2789 }, { 0, 26, 1381, 2790 }, { 0, -26, 1381, 2788 } };
-    for (const auto& m : moves) {
-        camera_x = 1381;
-        camera_y = 2789;
-        player_x = 1541 + m[0];
-        player_y = 2909 + m[1];
-        update_camera();
-        EXPECT_EQ(Ints({ camera_x, camera_y }), Ints({ m[2], m[3] })) << m[0] << ", " << m[1];
-    }
+    // Where the player stands and where the camera ends: on the map, however
+    // far off it the player is. The box it follows the player in is pinned by
+    // every scenario in tests/replays.
     const int edges[][4] = { { 3990, 3990, 3680, 3760 }, { 50, 10, 0, 0 }, { -700, 9000, 0, 3760 },
         { INT_MIN, INT_MAX, 0, 3760 } };
     for (const auto& e : edges) {
