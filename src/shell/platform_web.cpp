@@ -53,8 +53,8 @@ void web_keep_save() { keep_save(SAVE_FILE); }
 
 void web_game_ended() { tell_game_ended(); }
 
-// Read back by the page's tests: the screen's 16-bit pixels and where the
-// player stands.
+// Read back by the page's tests: the screen's 16-bit pixels, where the
+// player stands and whether a monster is being fought.
 extern "C" EMSCRIPTEN_KEEPALIVE const void* web_screen_pixels()
 {
     return screen != NULL ? screen->pixels : NULL;
@@ -65,5 +65,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int web_screen_pitch() { return screen != NULL ?
 extern "C" EMSCRIPTEN_KEEPALIVE int web_player_x() { return player_x; }
 
 extern "C" EMSCRIPTEN_KEEPALIVE int web_player_y() { return player_y; }
+
+extern "C" EMSCRIPTEN_KEEPALIVE int web_in_battle() { return current_monster != NO_MONSTER; }
 
 #endif
