@@ -25,12 +25,18 @@ out=$cache/bundle-bullseye-$arch
 stamp=$out/.bundle-sources
 
 # What the bundle is made from: the vendored sources, our patches, this
-# script, the toolchain files and the sysroot's package list.
+# script, the toolchain files and the sysroot's package list, named by their
+# place in the checkout, so every clone of the same sources shares the bundle.
 key=$({
     find third_party/sdl12-compat third_party/SDL_image third_party/SDL_image-build third_party/patches \
         -type f 2>/dev/null | LC_ALL=C sort | xargs sha256sum
-    sha256sum scripts/bundle.sh cmake/bullseye.cmake "$toolchain" "$RPG_SYSROOT/.sysroot-packages"
+    sha256sum scripts/bundle.sh cmake/bullseye.cmake "cmake/release-$arch.cmake"
+    sha256sum <"$RPG_SYSROOT/.sysroot-packages"
 } | sha256sum | cut -d' ' -f1)
+# One build at a time: two checkouts testing at once share the cache.
+mkdir -p "$cache"
+exec 9>"$out.lock"
+flock 9
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$key" ]; then
     echo "$out"
     exit 0
