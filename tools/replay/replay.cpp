@@ -44,6 +44,7 @@ int play(const Replay& replay, const std::map<int, std::string>& shots, bool tra
     for (; frame < replay.end && !quit_requested; frame++) {
         push_events_of_frame(replay, frame, &next);
         run_frame();
+        note_screen(frame);
         auto shot = shots.find(frame);
         if (shot != shots.end() && !write_surface_png(shot->second, screen))
             std::fprintf(stderr, "replay: cannot write %s\n", shot->second.c_str());

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -101,6 +102,28 @@ void end_recorded_pass()
     recording->end++;
 }
 
+namespace {
+// FNV-1a over the screen's visible bytes, row by row (the pitch may differ).
+std::vector<unsigned long long> screen_digests;
+} // namespace
+
+void note_screen(int frame)
+{
+    const size_t stretch = (size_t)(frame / SCREEN_STRETCH);
+    if (screen_digests.size() <= stretch)
+        screen_digests.resize(stretch + 1, 14695981039346656037ull);
+    unsigned long long digest = screen_digests[stretch];
+    SDL_LockSurface(screen);
+    const int row_bytes = screen->w * screen->format->BytesPerPixel;
+    for (int y = 0; y < screen->h; y++) {
+        const unsigned char* row = (const unsigned char*)screen->pixels + y * screen->pitch;
+        for (int i = 0; i < row_bytes; i++)
+            digest = (digest ^ row[i]) * 1099511628211ull;
+    }
+    SDL_UnlockSurface(screen);
+    screen_digests[stretch] = digest;
+}
+
 void print_summary(int frames)
 {
     std::printf("frames %d\n", frames);
@@ -113,6 +136,9 @@ void print_summary(int frames)
     std::printf("menu %d quit %d\n", menu_state, quit_requested ? 1 : 0);
     for (int i = 0; i < NPC_COUNT; i++)
         std::printf("npc %d at %d %d direction %d\n", i, npc_x[i], npc_y[i], npc_direction[i]);
+    for (size_t i = 0; i < screen_digests.size(); i++)
+        std::printf("screens %d-%d %016llx\n", (int)i * SCREEN_STRETCH,
+            std::min(frames, (int)(i + 1) * SCREEN_STRETCH) - 1, screen_digests[i]);
 }
 
 std::string enter_scratch_folder(const char* media)

@@ -42,7 +42,14 @@ void push_events_of_frame(const Replay& replay, int frame, size_t* next);
 void record_buttons(Replay* replay);
 void end_recorded_pass();
 
-// Statistics, position, camera, battle, boxes, menu and characters.
+// Folds the screen as drawn in `frame` into the digest of the screens of
+// that frame's stretch of SCREEN_STRETCH frames.
+const int SCREEN_STRETCH = 256;
+void note_screen(int frame);
+
+// Statistics, position, camera, battle, boxes, menu and characters, then a
+// digest of the screens of each stretch of frames played, so anything that
+// shows differently on any frame shows in the summary too.
 void print_summary(int frames);
 
 // Enters a new scratch folder whose Media/ links to `media`, so a replay that
