@@ -99,6 +99,7 @@ void record_buttons(Replay* replay)
 
 void end_recorded_pass()
 {
+    note_screen(recording->end);
     recording->end++;
 }
 

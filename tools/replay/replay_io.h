@@ -37,8 +37,8 @@ void start_game(const Replay& replay);
 void push_events_of_frame(const Replay& replay, int frame, size_t* next);
 
 // Records into `replay` every button change the game reads, as events of
-// the frame replay->end, and end_recorded_pass counts each pass played, as
-// run_main_loop's after_pass. NULL stops the recording.
+// the frame replay->end, and end_recorded_pass notes the screen of each pass
+// played and counts it, as run_main_loop's after_pass. NULL stops the recording.
 void record_buttons(Replay* replay);
 void end_recorded_pass();
 
