@@ -17,15 +17,11 @@ stamp() { stat -c '%i %y' "$save" 2>/dev/null; }
 
 saved_since() { [ -f "$save" ] && [ "$(stamp)" != "$1" ]; }
 
-# Waits for the game to write the save after `before` and checks its shape.
+# Waits for the game to write the save after `before`; no box is taken here,
+# so the game's own reader must find the whole map in it.
 check_save() {
-    local before=$2
-    e2e_wait_for "$1: gamesave.dat written" saved_since "$before"
-    local lines empty
-    lines=$(grep -c . "$save")
-    empty=$(tail -c 2 "$save" | od -An -c | tr -d ' ')
-    [ "$lines" -eq 80035 ] || e2e_fail "$1: $lines value lines"
-    [ "$empty" = '\n\n' ] || e2e_fail "$1: the file does not end in an empty line"
+    e2e_wait_for "$1: gamesave.dat written" saved_since "$2"
+    "$E2E_BUILD/replay" --same-map "$save" "$E2E_DIR/Media/map.dat" || e2e_fail "$1: the save is not whole"
 }
 
 colourful() {
