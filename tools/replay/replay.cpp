@@ -49,8 +49,8 @@ int play(const Replay& replay, const std::map<int, std::string>& shots, bool tra
         if (shot != shots.end() && !write_surface_png(shot->second, screen))
             std::fprintf(stderr, "replay: cannot write %s\n", shot->second.c_str());
         if (trace)
-            std::printf("%d: player %d %d monster %d state %d menu %d hp %d\n", frame, player_x, player_y,
-                current_monster, battle_state, menu_state, player_hp);
+            std::printf("%d: player %d %d monster %d state %d menu %d hp %d screen %016llx\n", frame, player_x,
+                player_y, current_monster, battle_state, menu_state, player_hp, screen_digest(SCREEN_DIGEST_START));
     }
     print_summary(frame);
     return 0;

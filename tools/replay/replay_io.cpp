@@ -103,17 +103,10 @@ void end_recorded_pass()
     recording->end++;
 }
 
-namespace {
-// FNV-1a over the screen's visible bytes, row by row (the pitch may differ).
-std::vector<unsigned long long> screen_digests;
-} // namespace
+const unsigned long long SCREEN_DIGEST_START = 14695981039346656037ull;
 
-void note_screen(int frame)
+unsigned long long screen_digest(unsigned long long digest)
 {
-    const size_t stretch = (size_t)(frame / SCREEN_STRETCH);
-    if (screen_digests.size() <= stretch)
-        screen_digests.resize(stretch + 1, 14695981039346656037ull);
-    unsigned long long digest = screen_digests[stretch];
     SDL_LockSurface(screen);
     const int row_bytes = screen->w * screen->format->BytesPerPixel;
     for (int y = 0; y < screen->h; y++) {
@@ -122,7 +115,19 @@ void note_screen(int frame)
             digest = (digest ^ row[i]) * 1099511628211ull;
     }
     SDL_UnlockSurface(screen);
-    screen_digests[stretch] = digest;
+    return digest;
+}
+
+namespace {
+std::vector<unsigned long long> screen_digests;
+} // namespace
+
+void note_screen(int frame)
+{
+    const size_t stretch = (size_t)(frame / SCREEN_STRETCH);
+    if (screen_digests.size() <= stretch)
+        screen_digests.resize(stretch + 1, SCREEN_DIGEST_START);
+    screen_digests[stretch] = screen_digest(screen_digests[stretch]);
 }
 
 void print_summary(int frames)

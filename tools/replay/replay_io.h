@@ -42,6 +42,12 @@ void push_events_of_frame(const Replay& replay, int frame, size_t* next);
 void record_buttons(Replay* replay);
 void end_recorded_pass();
 
+// FNV-1a over the screen's visible bytes in memory order, row by row (the
+// pitch may differ), going on from `digest`; a new digest starts at
+// SCREEN_DIGEST_START.
+extern const unsigned long long SCREEN_DIGEST_START;
+unsigned long long screen_digest(unsigned long long digest);
+
 // Folds the screen as drawn in `frame` into the digest of the screens of
 // that frame's stretch of SCREEN_STRETCH frames.
 const int SCREEN_STRETCH = 256;
