@@ -41,6 +41,11 @@ TEST_F(MapFile, WithoutAFileEveryCellIsEmptyAndBlocked)
     EXPECT_EQ(boxes_remaining, 0);
     EXPECT_NE(said.find("Media/map.dat"), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+
+    // Boxes in the map's corners count too.
+    map_layers[LAYER_OBJECT][0][0] = map_layers[LAYER_OBJECT][MAP_SIZE - 1][MAP_SIZE - 1] = BOX_TILE;
+    count_boxes();
+    EXPECT_EQ(boxes_remaining, 2);
 }
 
 TEST_F(MapFile, ReadingStopsForGoodAtTheFirstValueThatCannotBeRead)
