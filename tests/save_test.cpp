@@ -48,10 +48,6 @@ protected:
     }
 
     static int layer3_line(int x, int y) { return FIRST_LAYER3_LINE + x * MAP_SIZE + y; }
-    static Ints layers()
-    {
-        return Ints(&map_layers[0][0][0], &map_layers[0][0][0] + LAYER_COUNT * LAYER_CELLS);
-    }
 
     // A tile number, or -1, for every inner cell of layers 3 and 4.
     static int varied_tile(int seed, int layer, int x, int y)
@@ -89,26 +85,9 @@ protected:
             s.push_back(*v);
         for (const int* npc : { npc_x, npc_y, npc_direction })
             s.insert(s.end(), npc, npc + NPC_COUNT);
-        const Ints all = layers();
-        s.insert(s.end(), all.begin(), all.end());
+        s.insert(s.end(), &map_layers[0][0][0], &map_layers[0][0][0] + LAYER_COUNT * LAYER_CELLS);
         s.insert(s.end(), &collision_grid[0][0], &collision_grid[0][0] + LAYER_CELLS);
         return s;
-    }
-
-    // Where two states first differ (see state()), or -1 when they agree.
-    static long first_difference(const std::vector<double>& a, const std::vector<double>& b)
-    {
-        auto m = std::mismatch(a.begin(), a.end(), b.begin());
-        return m.first == a.end() ? -1 : m.first - a.begin();
-    }
-
-    static Lines lines_of(const std::string& text)
-    {
-        Lines lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
     }
 
     static std::string joined(const Lines& lines, const std::string& end)
@@ -123,7 +102,10 @@ protected:
     static Lines saved_lines()
     {
         save_game();
-        Lines lines = lines_of(read_file("gamesave.dat"));
+        Lines lines;
+        std::istringstream in(read_file("gamesave.dat"));
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
         lines.pop_back();
         return lines;
     }
@@ -131,19 +113,10 @@ protected:
     ScratchDir scratch;
 };
 
-TEST_F(Save, EachValueGoesWhereTheLayoutPutsIt)
+// The order of the values is the range test's; the line count and the empty
+// line at the end are the end-to-end play-through's.
+TEST_F(Save, ColumnsFollowOneAnotherAndNumbersAreWrittenWhole)
 {
-    save_game();
-    const std::string text = read_file("gamesave.dat"), empty_layer = joined(Lines(LAYER_CELLS, "-1"), "\n");
-    const std::string start = "0\n0\n1\n1\n5\n0\n1541\n2909\n1381\n2789\n1541\n2909\n0\n0\n";
-    EXPECT_EQ(text.substr(0, start.size()), start) << "after start-up";
-    EXPECT_TRUE(text.compare(start.size(), 2 * empty_layer.size(), empty_layer + empty_layer) == 0)
-        << "both layers: 40,000 lines of -1 each";
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), VALUE_LINES + 1);
-    EXPECT_EQ(text.substr(text.size() - 2), "\n\n") << "ends in one empty line";
-    EXPECT_EQ(text.find('\r'), std::string::npos);
-    EXPECT_FALSE(file_exists("gamesave.dat.tmp"));
-
     map_layers[LAYER_OBJECT][1][0] = 7;
     map_layers[LAYER_OBJECT][0][199] = 3;
     map_layers[LAYER_OVERHEAD][199][199] = 19;
@@ -154,15 +127,15 @@ TEST_F(Save, EachValueGoesWhereTheLayoutPutsIt)
     gold = INT_MAX;
     const Lines lines = saved_lines();
     ASSERT_EQ((int)lines.size(), VALUE_LINES);
-    // Columns are written one after the other.
+    EXPECT_FALSE(file_exists("gamesave.dat.tmp"));
     const int at[] = { 1, 4, FIRST_LAYER3_LINE + 199, FIRST_LAYER3_LINE + 198, FIRST_NPC_LINE - 2,
         FIRST_NPC_LINE - 1, FIRST_NPC_LINE + 12, VALUE_LINES - 1 };
     const Lines expected = { "-2147483648", "2147483647", "7", "3", "19", "3409", "-25", "4" };
     for (int i = 0; i < 8; i++)
         EXPECT_EQ(lines[at[i]], expected[i]) << "line " << at[i] + 1;
 
-    const std::pair<double, const char*> phases[] = { { 0.0, "0" }, { 0.1, "0.1" }, { 1.3, "1.3" },
-        { 2.0, "2" }, { 0.1 + 0.2, "0.3" }, { 1.9000000000000006, "1.9" }, { 1e9, "1e+09" } };
+    const std::pair<double, const char*> phases[]
+        = { { 2.0, "2" }, { 0.1 + 0.2, "0.3" }, { 1.9000000000000006, "1.9" }, { 1e9, "1e+09" } };
     for (const auto& p : phases) {
         anim_phase = p.first;
         EXPECT_EQ(saved_lines()[12], p.second);
@@ -181,13 +154,11 @@ TEST_F(Save, ReadingStopsForGoodAtTheFirstValueThatCannotBeRead)
         load_game();
     };
     load_with(layer3_line(21, 121), "x");
-    EXPECT_EQ(player_x, 1001);
     EXPECT_EQ(map_layers[LAYER_OBJECT][21][120], varied_tile(1, LAYER_OBJECT, 21, 120))
         << "taken from the file";
-    EXPECT_EQ(Ints({ map_layers[LAYER_OBJECT][21][121], map_layers[LAYER_OBJECT][21][122],
-                  map_layers[LAYER_OVERHEAD][150][150], npc_direction[6] }),
-        Ints({ varied_tile(7, LAYER_OBJECT, 21, 121), varied_tile(7, LAYER_OBJECT, 21, 122),
-            varied_tile(7, LAYER_OVERHEAD, 150, 150), 3 }))
+    EXPECT_EQ(
+        Ints({ map_layers[LAYER_OBJECT][21][121], map_layers[LAYER_OVERHEAD][150][150], npc_direction[6] }),
+        Ints({ varied_tile(7, LAYER_OBJECT, 21, 121), varied_tile(7, LAYER_OVERHEAD, 150, 150), 3 }))
         << "kept";
 
     load_with(layer3_line(21, 121), "7.5");
@@ -248,7 +219,12 @@ TEST_F(Save, EachValueIsTakenWithinItsRangeAndOnlyThere)
                 anim_phase = wanted;
             build_collision_grid();
             count_boxes();
-            EXPECT_EQ(first_difference(loaded, state()), -1) << "line " << e.line << ": " << value;
+            // Where the two states first differ (see state()), or their end.
+            const std::vector<double> wanted_state = state();
+            EXPECT_EQ(
+                std::mismatch(loaded.begin(), loaded.end(), wanted_state.begin()).first - loaded.begin(),
+                (long)loaded.size())
+                << "line " << e.line << ": " << value;
         }
     }
 }
@@ -285,9 +261,6 @@ TEST_F(Save, SaveThatCannotBeCompletedKeepsThePreviousSave)
     EXPECT_TRUE(read_file("gamesave.dat") == previous);
     EXPECT_NE(said.find("cannot write gamesave.dat.tmp: File too large"), std::string::npos) << said;
     EXPECT_NE(lstat("gamesave.dat.tmp", &info), 0) << "the temporary file is removed";
-
-    EXPECT_EQ(stderr_of(save_game), "");
-    EXPECT_NE(read_file("gamesave.dat"), previous) << "a save that can be written replaces the slot";
 }
 
 // Runs `step` in a child with a few seconds to finish; returns what it wrote
