@@ -76,7 +76,7 @@ protected:
     }
 };
 
-TEST_F(Battle, ALevelUpAtItsThresholdButNoneFromTheLastLevelOrOutsideTheTables)
+TEST_F(Battle, VictoryLevelsUpAtTheThresholdWithinTheTablesAndOpensNoMenu)
 {
     // Level before, exp after the victory, level after.
     const int cases[][3] = { { 0, 10, 1 }, { 9, 100000, 9 }, { -1, 100000, -1 } };
@@ -88,6 +88,15 @@ TEST_F(Battle, ALevelUpAtItsThresholdButNoneFromTheLastLevelOrOutsideTheTables)
         after({ DISMISS, ATTACK, DISMISS, DISMISS });
         EXPECT_EQ(level, c[2]) << "from level " << c[0];
     }
+
+    // START pressed during a battle and held opens no menu once it is won.
+    meet(1);
+    monster_hp = 1;
+    after({ DISMISS, ATTACK });
+    push_button(GP2X_START, true);
+    after({ DISMISS, DISMISS });
+    run_frame();
+    EXPECT_EQ(Ints({ current_monster, menu_state }), Ints({ NO_MONSTER, MENU_CLOSED }));
 }
 
 TEST_F(Battle, FailedEscapeInventoryAndMagicCostTheTurn)
