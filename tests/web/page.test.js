@@ -125,8 +125,9 @@ async function main() {
                 out.push(...Module.HEAPU16.subarray(at + y * pitch, at + y * pitch + 320));
             return out;
         });
-        check(pixels.length === WIDTH * HEIGHT && screenDigest(pixels) === nativeDigest,
-            "the start view equals the native build's frame (digest " + screenDigest(pixels) + ")");
+        const digest = screenDigest(pixels);
+        check(pixels.length === WIDTH * HEIGHT && digest === nativeDigest,
+            "the start view equals the native build's frame (digest " + digest + ", native " + nativeDigest + ")");
         await page.screenshot({ path: path.join(shotsDir, "playing.png") });
 
         // Walk, then START and A save. A monster met on the way ends that

@@ -34,7 +34,8 @@
 #include "shell/platform.h"
 #include "shell/shell.h"
 
-namespace {
+namespace
+{
 
 int play(const Replay& replay, const std::map<int, std::string>& shots, bool trace)
 {
@@ -49,8 +50,9 @@ int play(const Replay& replay, const std::map<int, std::string>& shots, bool tra
         if (shot != shots.end() && !write_surface_png(shot->second, screen))
             std::fprintf(stderr, "replay: cannot write %s\n", shot->second.c_str());
         if (trace)
-            std::printf("%d: player %d %d monster %d state %d menu %d hp %d screen %016llx\n", frame, player_x,
-                player_y, current_monster, battle_state, menu_state, player_hp, screen_digest(SCREEN_DIGEST_START));
+            std::printf("%d: player %d %d monster %d state %d menu %d hp %d screen %016llx\n", frame,
+                player_x, player_y, current_monster, battle_state, menu_state, player_hp,
+                screen_digest(SCREEN_DIGEST_START));
     }
     print_summary(frame);
     return 0;
@@ -115,9 +117,10 @@ int compare_save_map(const char* save, const char* map)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: replay [--media DIR] [--shot FRAME:FILE.png]... [--trace] REPLAY\n"
-                         "       replay --record REPLAY [--seed N] [--media DIR]\n"
-                         "       replay --start | --position SAVE | --same-map SAVE MAP\n");
+    std::fprintf(stderr,
+        "usage: replay [--media DIR] [--shot FRAME:FILE.png]... [--trace] REPLAY\n"
+        "       replay --record REPLAY [--seed N] [--media DIR]\n"
+        "       replay --start | --position SAVE | --same-map SAVE MAP\n");
     return 2;
 }
 

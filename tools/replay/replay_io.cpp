@@ -11,8 +11,8 @@
 
 #include "common/headless.h"
 #include "render/render.h"
-#include "shell/shell.h"
 #include "shell/game_state.h"
+#include "shell/shell.h"
 #include "world/world.h"
 
 bool read_replay(const char* path, Replay* replay)
@@ -45,8 +45,9 @@ bool read_replay(const char* path, Replay* replay)
             char* rest = nullptr;
             long frame = std::strtol(first.c_str(), &rest, 10);
             e.frame = (int)frame;
-            ok = *rest == '\0' && frame >= 0 && frame < INT_MAX && static_cast<bool>(words >> e.button >> action)
-                && (action == "down" || action == "up") && e.button >= 0 && e.button < 256;
+            ok = *rest == '\0' && frame >= 0 && frame < INT_MAX
+                && static_cast<bool>(words >> e.button >> action) && (action == "down" || action == "up")
+                && e.button >= 0 && e.button < 256;
             e.pressed = action == "down";
             if (ok)
                 replay->events.push_back(e);
@@ -82,12 +83,13 @@ void push_events_of_frame(const Replay& replay, int frame, size_t* next)
         push_button_event(replay.events[*next].button, replay.events[*next].pressed);
 }
 
-namespace {
+namespace
+{
 Replay* recording = nullptr;
 
 void record_button(int button, bool pressed)
 {
-    recording->events.push_back({recording->end, button, pressed});
+    recording->events.push_back({ recording->end, button, pressed });
 }
 } // namespace
 
@@ -118,7 +120,8 @@ unsigned long long screen_digest(unsigned long long digest)
     return digest;
 }
 
-namespace {
+namespace
+{
 std::vector<unsigned long long> screen_digests;
 } // namespace
 
