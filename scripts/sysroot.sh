@@ -87,34 +87,9 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
-# The first Debian source of apt for this release: deb822 files, then the
-# one-line format. Prints "URI SUITE KEYRING".
+. "$(dirname "$0")/lib/debian-mirror.sh"
 [ -n "$codename" ] || fail "no VERSION_CODENAME in /etc/os-release"
-apt_source() {
-    local file
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$file" ] || continue
-        awk -v want="$codename" '
-            function flush() {
-                if (types ~ /(^| )deb( |$)/ && (" " suites " ") ~ (" " want " ") && uri != "") {
-                    print uri, want, key; found = 1; exit
-                }
-                types = suites = uri = key = ""
-            }
-            /^[ \t]*#/ { next }
-            /^[ \t]*$/ { flush(); next }
-            /^Types:/ { sub(/^Types:[ \t]*/, ""); types = $0 }
-            /^URIs:/ { uri = $2 }
-            /^Suites:/ { sub(/^Suites:[ \t]*/, ""); suites = $0 }
-            /^Signed-By:/ { key = $2 }
-            END { if (!found) flush() }' "$file" | head -1
-    done
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$file" ] || continue
-        sed -e 's/\[[^]]*\]//' "$file" | awk -v want="$codename" '$1 == "deb" && $3 == want { print $2, want; exit }'
-    done
-}
-read -r mirror _ keyring < <(apt_source | head -1) || true
+read -r mirror keyring < <(debian_mirror) || true
 [ -n "${mirror:-}" ] || fail "no Debian source for $codename in /etc/apt (sources.list or sources.list.d/*.sources)"
 
 # Links that point at /lib/... would leave the root: make them relative.

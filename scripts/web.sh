@@ -20,6 +20,8 @@ jobs=${JOBS:-2}
 # emcc's JavaScript optimizer finds its modules there on Debian.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
+. scripts/lib/debian-mirror.sh
+
 fail() {
     echo "web: $*" >&2
     exit 1
@@ -32,30 +34,10 @@ done
 # the Debian mirror and suite this machine's apt uses; the system's own is left
 # as it is.
 apt_src() {
-    local codename mirror keyring file
+    local codename mirror keyring
     codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
     [ -n "$codename" ] || fail "no VERSION_CODENAME in /etc/os-release"
-    read -r mirror keyring < <(
-        for file in /etc/apt/sources.list.d/*.sources; do
-            [ -f "$file" ] || continue
-            awk -v want="$codename" '
-                function flush() {
-                    if (types ~ /deb/ && (" " suites " ") ~ (" " want " ") && uri != "") { print uri, key; exit }
-                    types = suites = uri = key = ""
-                }
-                /^[ \t]*#/ { next }
-                /^[ \t]*$/ { flush(); next }
-                /^Types:/ { types = $0 }
-                /^URIs:/ { uri = $2 }
-                /^Suites:/ { sub(/^Suites:[ \t]*/, ""); suites = $0 }
-                /^Signed-By:/ { key = $2 }
-                END { flush() }' "$file"
-        done
-        for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-            [ -f "$file" ] || continue
-            sed -e 's/\[[^]]*\]//' "$file" | awk -v want="$codename" '$1 ~ /^deb/ && $3 == want { print $2; exit }'
-        done | head -1
-    ) || true
+    read -r mirror keyring < <(debian_mirror) || true
     [ -n "${mirror:-}" ] || fail "no Debian source for $codename in /etc/apt"
     local apt=$work/apt
     mkdir -p "$apt/lists/partial" "$apt/archives/partial" "$apt/parts"

@@ -9,6 +9,7 @@
 set -euo pipefail
 shopt -s inherit_errexit
 cd "$(dirname "$0")/../.."
+. scripts/lib/debian-mirror.sh
 suite=bookworm
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/gp2x-rpg
 tarball=$cache/deb-root-$suite.tar
@@ -28,9 +29,8 @@ cmake --build build -j"$(nproc)" --target save_and_quit replay >/dev/null
 
 if [ ! -f "$tarball" ]; then
     # This machine's own mirror for the suite, as its apt settings name it.
-    mirror=$(apt-get indextargets --format '$(RELEASE) $(REPO_URI)' 'Identifier: Packages' |
-        awk -v suite="$suite" '$1 == suite { print $2; exit }')
-    [ -n "$mirror" ] || fail "this machine's apt settings name no mirror for $suite"
+    read -r mirror _ < <(debian_mirror) || true
+    [ -n "${mirror:-}" ] || fail "this machine's apt settings name no mirror for $suite"
     echo "deb check: making the clean $suite root from $mirror"
     fresh=$(mktemp -d)
     mkdir -p "$cache"
