@@ -1,9 +1,9 @@
 // Reading the map file, and the collision grid and box count derived from it.
 // The edge tiles are held against their images in the media test.
-#include <sys/stat.h>
 
 #include <algorithm>
 
+#include "shell/system.h"
 #include "support/test_support.h"
 
 namespace
@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         reset_game_state();
-        mkdir("Media", 0755);
+        make_folder("Media");
     }
 
     // Writes the map file (unless null), loads it and returns what loading said on standard error.

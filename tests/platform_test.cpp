@@ -2,11 +2,12 @@
 // onto the console's buttons (every button, the stick's dead zone, stick and
 // D-pad together, bad input) and recorded as those, when that layout is used,
 // a virtual pad of the real library from start-up on, and Alt+Return.
-#include <dlfcn.h>
+#include <SDL_loadso.h>
 
 #include <cstdlib>
 
 #include "replay_io.h"
+#include "shell/system.h"
 #include "support/test_support.h"
 
 namespace
@@ -58,13 +59,13 @@ protected:
     {
         reset_game_state();
         open_test_screen();
-        setenv(SETTING, "1", 1);
+        set_environment(SETTING, "1", true);
         detect_pad_layout();
         ASSERT_TRUE(pad_layout_in_use());
     }
     void TearDown() override
     {
-        unsetenv(SETTING);
+        set_environment(SETTING, NULL, true);
         detect_pad_layout();
     }
 };
@@ -145,7 +146,7 @@ TEST_F(Pad, StickWalksOutsideItsDeadZoneHoldsOneSetOfDirectionsWithTheDpadAndRep
     }
     record_buttons(nullptr);
 
-    unsetenv(SETTING);
+    set_environment(SETTING, NULL, true);
     detect_pad_layout();
     reset_game_state();
     size_t next = 0;
@@ -160,11 +161,11 @@ TEST(PadLayout, UsedOnlyWhenTheLibrarySettingAsksForIt)
 {
     // The library reads its setting as a number: "true" leaves the mode off.
     for (const char* value : { "0", "true", "2" }) {
-        setenv(SETTING, value, 1);
+        set_environment(SETTING, value, true);
         detect_pad_layout();
         EXPECT_EQ(pad_layout_in_use(), value[0] == '2') << value;
     }
-    unsetenv(SETTING);
+    set_environment(SETTING, NULL, true);
     detect_pad_layout();
 }
 
@@ -173,15 +174,19 @@ TEST(PadLayout, UsedOnlyWhenTheLibrarySettingAsksForIt)
 // setting are the library's.
 TEST(PadLayout, AVirtualPadOfTheLibraryWalksConfirmsAndLeaves)
 {
-    void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (sdl2 == nullptr || SDL_Linked_Version()->patch < 50)
+    // SDL2 by its name on Linux, then on Windows.
+    void* sdl2 = nullptr;
+    for (const char* name : { "libSDL2-2.0.so.0", "SDL2.dll" })
+        if (sdl2 == nullptr && SDL_Linked_Version()->patch >= 50)
+            sdl2 = SDL_LoadObject(name);
+    if (sdl2 == nullptr)
         GTEST_SKIP() << "needs sdl12-compat over SDL2";
-    auto init = (int (*)(Uint32))dlsym(sdl2, "SDL_Init");
-    auto attach = (int (*)(int, int, int, int))dlsym(sdl2, "SDL_JoystickAttachVirtual");
-    auto open = (void* (*)(int))dlsym(sdl2, "SDL_JoystickOpen");
-    auto set_button = (int (*)(void*, int, Uint8))dlsym(sdl2, "SDL_JoystickSetVirtualButton");
-    auto set_axis = (int (*)(void*, int, Sint16))dlsym(sdl2, "SDL_JoystickSetVirtualAxis");
-    auto axis_name = (const char* (*)(int))dlsym(sdl2, "SDL_GameControllerGetStringForAxis");
+    auto init = (int (*)(Uint32))SDL_LoadFunction(sdl2, "SDL_Init");
+    auto attach = (int (*)(int, int, int, int))SDL_LoadFunction(sdl2, "SDL_JoystickAttachVirtual");
+    auto open = (void* (*)(int))SDL_LoadFunction(sdl2, "SDL_JoystickOpen");
+    auto set_button = (int (*)(void*, int, Uint8))SDL_LoadFunction(sdl2, "SDL_JoystickSetVirtualButton");
+    auto set_axis = (int (*)(void*, int, Sint16))SDL_LoadFunction(sdl2, "SDL_JoystickSetVirtualAxis");
+    auto axis_name = (const char* (*)(int))SDL_LoadFunction(sdl2, "SDL_GameControllerGetStringForAxis");
     ASSERT_TRUE(init && attach && open && set_button && set_axis && axis_name);
 
     // The library numbers a pad's axes as SDL2 does its game controller's,
@@ -190,8 +195,8 @@ TEST(PadLayout, AVirtualPadOfTheLibraryWalksConfirmsAndLeaves)
 
     SDL_Quit();
     screen = nullptr;
-    setenv(SETTING, "1", 1);
-    setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1); // no window has the focus here
+    set_environment(SETTING, "1", true);
+    set_environment("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", true); // no window has the focus here
     const Uint32 joystick_and_game_controller = 0x200 | 0x2000; // SDL2's flags
     ASSERT_EQ(init(joystick_and_game_controller), 0);
     const int game_controller = 1, axes = 6;
@@ -213,7 +218,7 @@ TEST(PadLayout, AVirtualPadOfTheLibraryWalksConfirmsAndLeaves)
     run_frame();
     EXPECT_EQ(Ints({ right_button, up_button, quit_requested }), Ints({ 0, 2, 1 }));
 
-    unsetenv(SETTING);
+    set_environment(SETTING, NULL, true);
     detect_pad_layout();
 }
 

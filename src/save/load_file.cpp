@@ -9,8 +9,8 @@
 
 #include "save/save.h"
 #include "save/save_slot.h"
-#include "shell/game_file.h"
 #include "shell/game_state.h"
+#include "shell/system.h"
 #include "world/world.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <sstream>
 #include <string>
 
-#include "save/fresh_file.h"
 #include "save/save.h"
 #include "save/save_slot.h"
 #include "shell/game_state.h"
+#include "shell/system.h"
 #include "shell/web.h"
 
 namespace {
@@ -47,7 +47,7 @@ public:
     {
         if (ok() && std::fflush(out) != 0)
             fail("cannot write", SAVE_TEMP_FILE);
-        if (ok() && fsync(fileno(out)) != 0)
+        if (ok() && sync_file(fileno(out)) != 0)
             fail("cannot sync", SAVE_TEMP_FILE);
     }
 
@@ -108,7 +108,7 @@ void save_game()
         report_failure(failed, SAVE_TEMP_FILE, errno);
         return;
     }
-    std::FILE* file = fdopen(fd, "w");
+    std::FILE* file = fdopen(fd, "wb");
     if (file == NULL) {
         report_failure("cannot write", SAVE_TEMP_FILE, errno);
         close(fd);
@@ -121,7 +121,7 @@ void save_game()
     w.sync();
     if (std::fclose(file) != 0)
         w.fail("cannot close", SAVE_TEMP_FILE);
-    if (w.ok() && std::rename(SAVE_TEMP_FILE, SAVE_FILE) != 0)
+    if (w.ok() && replace_file(SAVE_TEMP_FILE, SAVE_FILE) != 0)
         w.fail("cannot replace", SAVE_FILE);
 
     if (!w.ok()) {

@@ -4,8 +4,8 @@
 #include <ext/stdio_filebuf.h>
 #include <istream>
 
-#include "shell/game_file.h"
 #include "shell/game_state.h"
+#include "shell/system.h"
 #include "world/world.h"
 
 const char* const MAP_FILE = "Media/map.dat";

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "common/headless.h"
+#include "shell/system.h"
 
 namespace
 {

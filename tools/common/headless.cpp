@@ -4,26 +4,23 @@
 
 #include <SDL.h>
 
-#include <errno.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "shell/game_state.h"
+#include "shell/system.h"
 
 bool open_screen(bool window)
 {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0 && screen != nullptr)
         return true;
     if (!window)
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        set_environment("SDL_VIDEODRIVER", "dummy", false);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0
         || (screen = SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0)) == nullptr) {
-        std::fprintf(
-            stderr, "%s: cannot open the screen: %s\n", program_invocation_short_name, SDL_GetError());
+        std::fprintf(stderr, "%s: cannot open the screen: %s\n", program_name(), SDL_GetError());
         return false;
     }
     if (window && SDL_NumJoysticks() > 0)
@@ -52,17 +49,8 @@ void place_player(int x, int y)
 
 std::string enter_new_folder(const char* prefix)
 {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp != nullptr ? tmp : "/tmp") + "/" + prefix + "-XXXXXX";
-    std::vector<char> folder(pattern.begin(), pattern.end());
-    folder.push_back('\0');
-    if (mkdtemp(folder.data()) == nullptr || chdir(folder.data()) != 0)
+    const std::string folder = make_temp_folder(prefix);
+    if (folder.empty() || chdir(folder.c_str()) != 0)
         return "";
-    return folder.data();
-}
-
-bool remove_folder(const std::string& folder)
-{
-    std::string command = "rm -rf '" + folder + "'";
-    return std::system(command.c_str()) == 0;
+    return folder;
 }

@@ -21,11 +21,9 @@ bool push_button_event(int button, bool pressed);
 // camera centred on it, as a new game starts.
 void place_player(int x, int y);
 
-// Makes a new empty folder under $TMPDIR (or /tmp), its name starting with
-// `prefix`, and enters it; returns its path, or "" when it cannot.
+// Makes a new empty folder in the system's folder for temporary files, its
+// name starting with `prefix`, and enters it; returns its path, or "" when it
+// cannot. remove_folder (shell/system.h) removes it again.
 std::string enter_new_folder(const char* prefix);
-
-// Removes a folder with everything in it; false when it cannot.
-bool remove_folder(const std::string& folder);
 
 #endif

@@ -15,6 +15,7 @@
 #include "common/png_write.h"
 #include "render/render.h"
 #include "shell/game_state.h"
+#include "shell/system.h"
 
 namespace
 {
@@ -35,7 +36,7 @@ Uint32 pixel_at(SDL_Surface* s, int x, int y)
 bool make_folders(const std::string& path)
 {
     for (size_t at = path.find('/', 1); at != std::string::npos; at = path.find('/', at + 1))
-        mkdir(path.substr(0, at).c_str(), 0755);
+        make_folder(path.substr(0, at).c_str());
     struct stat st;
     return stat(path.substr(0, path.rfind('/')).c_str(), &st) == 0;
 }

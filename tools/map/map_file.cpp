@@ -12,8 +12,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "save/fresh_file.h"
 #include "shell/game_state.h"
+#include "shell/system.h"
 #include "world/world.h"
 
 const char* const EDITOR_MAP_FILE = "test.dat";
@@ -158,7 +158,7 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
         }
         done += (size_t)n;
     }
-    if (fsync(fd) != 0) {
+    if (sync_file(fd) != 0) {
         fail("cannot sync", temporary);
         close(fd);
         unlink(temporary.c_str());
@@ -169,7 +169,7 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
         unlink(temporary.c_str());
         return false;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (replace_file(temporary.c_str(), path.c_str()) != 0) {
         fail("cannot replace", path);
         unlink(temporary.c_str());
         return false;

@@ -2,8 +2,6 @@
 // named on the command line (the game's Media folder). The map is data of its
 // own (data/map.dat), made with the map editor.
 // Everything comes from code and fixed seeds: every run writes the same bytes.
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -13,6 +11,7 @@
 #include "media.h"
 #include "render/render.h"
 #include "shell/game_state.h"
+#include "shell/system.h"
 
 namespace
 {
@@ -56,7 +55,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = argv[1];
-    mkdir(folder.c_str(), 0755);
+    make_folder(folder.c_str());
     bool ok = true;
     for (const ImageFile& image : IMAGE_FILES) {
         std::optional<Canvas> picture = draw_image(image.surface);

@@ -13,6 +13,7 @@
 #include "render/render.h"
 #include "shell/game_state.h"
 #include "shell/shell.h"
+#include "shell/system.h"
 #include "world/world.h"
 
 bool read_replay(const char* path, Replay* replay)
@@ -152,13 +153,13 @@ void print_summary(int frames)
 
 std::string enter_scratch_folder(const char* media)
 {
-    char real[4096];
-    if (realpath(media, real) == nullptr) {
+    const std::string real = full_path(media);
+    if (real.empty()) {
         std::fprintf(stderr, "replay: no media folder %s\n", media);
         std::exit(2);
     }
     std::string folder = enter_new_folder("replay");
-    if (folder.empty() || symlink(real, "Media") != 0) {
+    if (folder.empty() || !show_folder_as(real.c_str(), "Media")) {
         std::fprintf(stderr, "replay: cannot prepare a scratch folder\n");
         std::exit(2);
     }
