@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
-#   scripts/install-deps.sh [--tests | --cross | --deb | --web]
+#   scripts/install-deps.sh [--tests | --cross | --deb | --web | --windows]
 # (--cross: the ARM builds and the release folders; --deb: the Debian package
-# and its validators; --web: the web page)
+# and its validators; --web: the web page; --windows: the Windows folder and
+# its check under Wine)
 set -eu
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user-static debootstrap curl imagemagick"
@@ -11,6 +12,11 @@ deb="dpkg-dev file lintian appstream desktop-file-utils"
 # The web page: Emscripten, Debian's source tools, node with npm and a browser.
 web="emscripten dpkg-dev nodejs chromium"
 command -v npm >/dev/null || web="$web npm"
+# The Windows folder: mingw-w64, Debian's source tools, zip, and Wine with an
+# X server, xdotool and ImageMagick to play it. Wine's recommendations (fonts,
+# sound, 32-bit support) are of no use to it: installed without them.
+windows="mingw-w64 dpkg-dev zip wine wine64 xvfb xdotool x11-utils imagemagick"
+norecommends=""
 case "${1:-}" in
 --tests)
     packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
@@ -18,18 +24,25 @@ case "${1:-}" in
     packages="$packages openbox"
     # The Debian package and its check on a clean root; the web page.
     packages="$packages $deb $web"
+    norecommends=$windows
     ;;
+--windows) norecommends=$windows ;;
 --web) packages="$packages $web" ;;
 --cross) packages="$packages $cross" ;;
 --deb) packages="$packages $deb" ;;
 esac
-missing=""
-for p in $packages; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-[ -z "$missing" ] && exit 0
+missing() {
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+    done
+}
+missing=$(missing $packages | tr '\n' ' ')
+lean=$(missing $norecommends | tr '\n' ' ')
+[ -z "$missing$lean" ] && exit 0
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing:$missing"
+echo "Installing: $missing$lean"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+[ -z "$missing" ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
+[ -z "$lean" ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $lean
