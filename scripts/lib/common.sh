@@ -1,6 +1,7 @@
 # What every script of the build shares: the checkout, the versions file, the
 # cache folder, failing with one line, running as root, the Debian mirror and
-# its source packages, a private X server and the cache helper (cache.sh).
+# its source packages, a private X server, running ctest and counting results,
+# and the cache helper (cache.sh).
 # Sourced, not run: . "$(dirname "$0")/lib/common.sh"
 
 RPG_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -198,3 +199,15 @@ xvfb_stop() {
 }
 
 . "$RPG_REPO/scripts/lib/cache.sh"
+
+# ctest in BUILD with the test command's settings; with RPG_RESULTS set (the
+# test command sets it), its results go there as NAME.xml (JUnit).
+run_ctest() { # BUILD NAME [CTEST_ARGS...]
+    local build=$1 name=$2
+    shift 2
+    (cd "$build" && ctest --output-on-failure -j"$RPG_JOBS" ${RPG_RESULTS:+--output-junit "$RPG_RESULTS/$name.xml"} "$@")
+}
+# A step that is no ctest run leaves its own count there: NAME.count.
+count_results() { # NAME PASSED FAILED
+    [ -z "${RPG_RESULTS:-}" ] || echo "$2 $3" >"$RPG_RESULTS/$1.count"
+}

@@ -103,4 +103,5 @@ installed_media=$(in_root dpkg -L gp2x-rpg | grep '/Media$')
 [ "$(readlink "$folder/Media")" = "$installed_media" ] ||
     fail "Media in the player's folder is not a link to the installed data"
 [ "$(build/replay --position "$save")" = "$(build/replay --start)" ] || fail "the save does not hold the start position"
+count_results deb 1 0
 echo "deb check: started from its desktop entry ('$exec_line'), saved in \$HOME/.local/share/gp2x-rpg; $(elapsed) in all"
