@@ -29,9 +29,7 @@ host_codename() { (. /etc/os-release && echo "${VERSION_CODENAME:-}"); }
 
 # The binary sources of this machine's apt for SUITE and its -updates and
 # -security suites, one "URI SUITE KEYRING" line each (KEYRING may be "-"):
-# deb822 files first, then the one-line format. RPG_DEBIAN_MIRROR, when set,
-# replaces the URI of the suite itself (an archive mirror for a suite that
-# the usual mirror no longer serves).
+# deb822 files first, then the one-line format.
 debian_sources() { # [SUITE]
     local suite=${1:-$HOST_SUITE} file
     {
@@ -60,25 +58,22 @@ debian_sources() { # [SUITE]
             sed -e 's/\[[^]]*\]//' "$file" | awk -v want="$suite" '$1 == "deb" &&
                 ($3 == want || $3 == want "-updates" || $3 == want "-security") { print $2, $3, "-" }'
         done
-    } | awk '!seen[$2]++' | if [ -n "${RPG_DEBIAN_MIRROR:-}" ]; then
-        awk -v want="$suite" -v mirror="$RPG_DEBIAN_MIRROR" '$2 == want { $1 = mirror } { print }'
-    else
-        cat
-    fi
+    } | awk '!seen[$2]++'
 }
 
-# "URI KEYRING" of SUITE itself, for debootstrap; fails naming the suite when
-# this machine's apt has none for it. A suite other than this machine's is
-# served by the same mirror as this machine's own.
+# "URI KEYRING" of SUITE itself, for debootstrap. A suite that this
+# machine's apt does not list (the release suite) comes from the mirror of
+# this machine's own suite, or from RPG_DEBIAN_MIRROR when that is set (an
+# archive of old releases, once the usual mirrors have dropped the suite).
 debian_mirror() { # [SUITE]
     local suite=${1:-$HOST_SUITE} uri key
     read -r uri _ key < <(debian_sources "$suite") || true
     if [ -z "${uri:-}" ]; then
         read -r uri _ key < <(debian_sources "$(host_codename)" | awk -v s="$(host_codename)" '$2 == s') || true
-        [ -n "${uri:-}" ] && [ -n "${RPG_DEBIAN_MIRROR:-}" ] && uri=$RPG_DEBIAN_MIRROR
+        if [ -n "${RPG_DEBIAN_MIRROR:-}" ]; then uri=$RPG_DEBIAN_MIRROR; fi
     fi
-    [ -n "${uri:-}" ] || fail "this machine's apt names no Debian mirror (set RPG_DEBIAN_MIRROR)"
-    [ "$key" = - ] && key=""
+    [ -n "${uri:-}" ] || fail "this machine's apt names no Debian mirror for $suite (set RPG_DEBIAN_MIRROR)"
+    if [ "${key:--}" = - ]; then key=""; fi
     echo "$uri $key"
 }
 
@@ -87,7 +82,7 @@ debian_mirror() { # [SUITE]
 debian_suite_served() { # SUITE
     local uri
     read -r uri _ < <(debian_mirror "$1")
-    curl -fsSI -o /dev/null --max-time 60 "$uri/dists/$1/Release" ||
+    curl -fsI -o /dev/null --max-time 60 "$uri/dists/$1/Release" ||
         fail "the mirror $uri no longer serves Debian's $1 suite (RPG_DEBIAN_MIRROR=URI names another, see the README)"
 }
 
