@@ -172,25 +172,33 @@ rpg_on_exit() {
     trap '[ $BASHPID != $rpg_main_shell ] || for c in "${rpg_exit_commands[@]}"; do eval "$c"; done' EXIT
 }
 
-# A private X server on a free display: sets DISPLAY and XVFB_PID once it
-# answers (10 s at most), and stops it when the script ends.
+# A private X server: Xvfb picks a free display itself and names it once it
+# takes connections; sets DISPLAY and XVFB_PID (10 s at most) and stops the
+# server when the script ends. Without -noreset the server resets when a
+# client disconnects, and a program that connects just then silently gets
+# SDL's offscreen driver and no window.
 xvfb_start() { # [WxHxD]
-    local size=${1:-640x480x24} display=$((200 + RANDOM % 400)) deadline
-    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 "$size" -nolisten tcp -noreset >/dev/null 2>&1 &
+    local named deadline=$((SECONDS + 10))
+    named=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${1:-640x480x24}" -nolisten tcp -noreset 3>"$named" >/dev/null 2>&1 &
     XVFB_PID=$!
     rpg_on_exit xvfb_stop
-    deadline=$((SECONDS + 10))
-    until [ -S "/tmp/.X11-unix/X$display" ] && DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; do
-        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb could not open display :$display"
-        [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not answer on display :$display within 10 s"
-        sleep 0.1
+    until [ -n "$(cat "$named")" ] && DISPLAY=":$(cat "$named")" xdpyinfo >/dev/null 2>&1; do
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb could not start"
+        [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not take connections within 10 s"
+        sleep 0.05
     done
-    export DISPLAY=":$display"
+    DISPLAY=":$(cat "$named")"
+    export DISPLAY
+    rm -f "$named"
 }
 xvfb_stop() {
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=""
+}
+# The whole X screen as a picture.
+x_screenshot() { # FILE
+    import -window root "$1" || fail "no screenshot of $DISPLAY"
 }
 
 . "$RPG_REPO/scripts/lib/cache.sh"

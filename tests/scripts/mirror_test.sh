@@ -16,15 +16,15 @@ check() { # WHAT CONDITION...
 
 mkdir -p "$work/mirror/dists/$RELEASE_SUITE"
 echo "Suite: oldstable" >"$work/mirror/dists/$RELEASE_SUITE/Release"
-port=$((20000 + RANDOM % 20000))
-(cd "$work/mirror" && exec python3 -m http.server --bind 127.0.0.1 "$port" >"$work/server.log" 2>&1) &
+# On a port the system picks, which the server names when it listens.
+(cd "$work/mirror" && exec python3 -u -m http.server --bind 127.0.0.1 0 >"$work/server.log" 2>&1) &
 rpg_on_exit "kill $! 2>/dev/null"
-mirror=http://127.0.0.1:$port
 deadline=$((SECONDS + 30))
-until curl -fsI -o /dev/null "$mirror/dists/$RELEASE_SUITE/Release"; do
-    [ $SECONDS -lt $deadline ] || { echo "FAILED: the stand-in mirror did not answer within 30 s"; exit 1; }
+until port=$(sed -n 's/^Serving HTTP on .* port \([0-9]*\).*/\1/p' "$work/server.log") && [ -n "$port" ]; do
+    [ $SECONDS -lt $deadline ] || { echo "FAILED: the stand-in mirror named no port within 30 s"; exit 1; }
     sleep 0.1
 done
+mirror=http://127.0.0.1:$port
 
 export RPG_DEBIAN_MIRROR=$mirror
 check "RPG_DEBIAN_MIRROR names the release suite's mirror" test "$(debian_mirror "$RELEASE_SUITE" | cut -d' ' -f1)" = "$mirror"
