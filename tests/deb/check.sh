@@ -4,8 +4,8 @@
 # desktop entry's Exec line with a fresh HOME under Xvfb, and checks that the
 # game saved in $HOME/.local/share/gp2x-rpg.
 #   tests/deb/check.sh [PACKAGE.deb]     (default: scripts/deb.sh makes it)
-# The root is kept as a tarball in ${XDG_CACHE_HOME:-~/.cache}/gp2x-rpg and
-# unpacked afresh for every run.
+# The root is kept as a tarball in the cache entry deb-root-SUITE
+# (scripts/lib/cache.sh) and unpacked afresh for every run.
 set -euo pipefail
 shopt -s inherit_errexit
 . "$(dirname "$0")/../../scripts/lib/common.sh"
