@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, as
 # root or through sudo. Does nothing when everything is already there.
-#   scripts/install-deps.sh [--tests | --cross | --deb | --web | --windows]
-# (--cross: the ARM builds and the release folders; --deb: the Debian package
-# and its validators; --web: the web page; --windows: the Windows folder and
-# its check under Wine)
+#   scripts/install-deps.sh [--tests | --quick | --cross | --deb | --web | --windows]
+# (--quick: the native build and its unit tests; --cross: the ARM builds and
+# the release folders; --deb: the Debian package and its validators; --web:
+# the web page; --windows: the Windows folder and its check under Wine)
 set -eu
+. "$(dirname "$0")/lib/common.sh"
 packages="cmake g++ make pkg-config libsdl1.2-compat-dev libsdl-image1.2-dev libpng-dev"
 cross="g++-arm-linux-gnueabi g++-aarch64-linux-gnu g++-arm-linux-gnueabihf qemu-user-static debootstrap curl imagemagick"
 deb="dpkg-dev file lintian appstream desktop-file-utils"
@@ -19,13 +20,14 @@ windows="mingw-w64 dpkg-dev zip wine wine64 xvfb xdotool x11-utils imagemagick"
 norecommends=""
 case "${1:-}" in
 --tests)
-    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
+    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-$CLANG_MAJOR-dev xvfb xdotool imagemagick x11-utils valgrind $cross"
     # A window manager for the end-to-end test of full screen and the window.
     packages="$packages openbox"
     # The Debian package and its check on a clean root; the web page.
     packages="$packages $deb $web"
     norecommends=$windows
     ;;
+--quick) packages="$packages googletest libgtest-dev libbenchmark-dev" ;;
 --windows) norecommends=$windows ;;
 --web) packages="$packages $web" ;;
 --cross) packages="$packages $cross" ;;
@@ -40,9 +42,7 @@ missing() {
 missing=$(missing $packages | tr '\n' ' ')
 lean=$(missing $norecommends | tr '\n' ' ')
 [ -z "$missing$lean" ] && exit 0
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: $missing$lean"
-$sudo apt-get update -qq
-[ -z "$missing" ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
-[ -z "$lean" ] || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $lean
+as_root apt-get update -qq
+[ -z "$missing" ] || as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+[ -z "$lean" ] || as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $lean

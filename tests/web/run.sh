@@ -4,10 +4,11 @@
 # in headless Chromium against the native build's frame of the same place.
 #   tests/web/run.sh NATIVE_BUILD_DIR     (prints "web: N passed, 0 failed")
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/lib/common.sh"
 native=$(cd "${1:?usage: run.sh NATIVE_BUILD_DIR}" && pwd)
-cd "$(dirname "$0")/../.."
+cd "$RPG_REPO"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+rpg_on_exit "rm -rf '$work'"
 
 bash scripts/web.sh
 passed=0
@@ -25,3 +26,4 @@ start=$("$native/replay" --media "$native/Media" --trace "$work/start.replay" | 
 node tests/web/page.test.js dist/web "$start" build-web/screens | tee "$work/page.log"
 passed=$((passed + $(grep -c '^ok: ' "$work/page.log")))
 echo "web: $passed passed, 0 failed"
+count_results web $passed 0
