@@ -11,8 +11,8 @@
 # It ends with "windows: N passed, 0 failed", counted from what ran.
 set -euo pipefail
 shopt -s inherit_errexit
-cd "$(dirname "$0")/.."
-RPG_NAME=windows
+. "$(dirname "$0")/lib/common.sh"
+cd "$RPG_REPO"
 check=false
 case ${1:-} in
 --check) check=true ;;
@@ -23,96 +23,6 @@ case ${1:-} in
     ;;
 esac
 
-# -- stop-gap until scripts/lib/common.sh is on main: the same names, less.
-RPG_REPO=$PWD
-RPG_CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/gp2x-rpg
-RPG_JOBS=${RPG_JOBS:-$(nproc)}
-fail() {
-    echo "$RPG_NAME: $*" >&2
-    exit 1
-}
-. scripts/lib/debian-mirror.sh
-debian_apt_setup() {
-    [ -n "${debian_apt_dir:-}" ] && return 0
-    local codename mirror keyring signed=""
-    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-    read -r mirror keyring < <(debian_mirror) || true
-    [ -n "${mirror:-}" ] || fail "no Debian source for $codename in /etc/apt"
-    [ -n "${keyring:-}" ] && [ -f "$keyring" ] && signed="[signed-by=$keyring] "
-    debian_apt_dir=$(mktemp -d)
-    trap 'rm -rf "$debian_apt_dir"' EXIT
-    mkdir -p "$debian_apt_dir/lists/partial" "$debian_apt_dir/archives/partial" "$debian_apt_dir/parts"
-    printf 'deb-src %s%s %s main\ndeb-src %s%s %s-updates main\n' "$signed" "$mirror" "$codename" \
-        "$signed" "$mirror" "$codename" >"$debian_apt_dir/sources.list"
-    touch "$debian_apt_dir/status"
-    debian_apt=(-o Dir::Etc::SourceList="$debian_apt_dir/sources.list" -o Dir::Etc::SourceParts="$debian_apt_dir/parts"
-        -o Dir::State::Lists="$debian_apt_dir/lists" -o Dir::Cache="$debian_apt_dir"
-        -o Dir::State::Status="$debian_apt_dir/status" -o APT::Sandbox::User=root)
-    apt-get "${debian_apt[@]}" update >"$debian_apt_dir/update.log" 2>&1 ||
-        fail "cannot read the source lists: $(grep -m1 -E '^(E|Err):' "$debian_apt_dir/update.log")"
-}
-debian_source_revisions() { # PACKAGE...
-    debian_apt_setup
-    local p v
-    for p in "$@"; do
-        v=$(apt-get "${debian_apt[@]}" source --print-uris "$p" 2>/dev/null |
-            sed -n "s/^'[^']*' ${p//./\\.}_\\(.*\\)\\.dsc .*/\\1/p" | head -1 || true)
-        [ -n "$v" ] || fail "no source package $p"
-        echo "$p $v"
-    done
-}
-debian_sources_fetch() { # DEST PACKAGE...
-    local dest=$1 p v
-    shift
-    mkdir -p "$dest"
-    while read -r p v; do
-        (cd "$dest" && apt-get "${debian_apt[@]}" source --download-only "$p" >>"$dest/fetch.log" 2>&1) ||
-            fail "cannot fetch the source package $p"
-        [ -f "$dest/${p}_$v.dsc" ] || fail "the mirror gave another revision of $p than $v"
-    done < <(debian_source_revisions "$@")
-}
-debian_source_unpack() { # FETCHED DIR PACKAGE
-    local dsc
-    dsc=$(ls "$1/$3"_*.dsc 2>/dev/null | head -1)
-    [ -n "$dsc" ] || fail "the source package $3 was not fetched into $1"
-    rm -rf "$2"
-    dpkg-source --no-check -x "$dsc" "$2" >>"$1/unpack.log" 2>&1 || fail "cannot unpack $dsc"
-}
-cache_build() { # NAME BUILDER [INPUT...]
-    local name=$1 builder=$2 entry key input status
-    shift 2
-    entry=$RPG_CACHE/$name
-    key=$({
-        declare -f "$builder" ${CACHE_FUNCTIONS:-}
-        for input in "$@"; do
-            case $input in
-            text:*) echo "$input" ;;
-            *) find "$input" -type f | LC_ALL=C sort | xargs -d '\n' sha256sum ;;
-            esac
-        done
-    } | sha256sum | cut -c1-32)
-    mkdir -p "$RPG_CACHE"
-    set +e
-    (
-        set -e
-        exec 8>"$entry.lock"
-        flock 8
-        [ "$(cat "$entry/.cache-key" 2>/dev/null)" != "$key" ] || exit 0
-        rm -rf "$entry.building" "$entry.old"
-        mkdir -p "$entry.building"
-        echo "$RPG_NAME: building $name in $RPG_CACHE" >&2
-        "$builder" "$entry.building" 8>&- >&2
-        echo "$key" >"$entry.building/.cache-key"
-        if [ -e "$entry" ]; then mv "$entry" "$entry.old"; fi
-        mv "$entry.building" "$entry"
-        rm -rf "$entry.old"
-    )
-    status=$?
-    set -e
-    [ "$status" -eq 0 ] || fail "building $name failed (the lines above say why)"
-    echo "$entry"
-}
-# -- end of the stop-gap
 
 toolchain=cmake/windows-x86_64.cmake
 triplet=$(sed -n 's/^set(RPG_WINDOWS_TRIPLET \(.*\))$/\1/p' "$toolchain")
@@ -134,8 +44,8 @@ step() { # LOG WHAT COMMAND...
 build_sdl2() { # DEST
     local dest=$1 work
     work=$(mktemp -d)
-    debian_sources_fetch "$work/src" libsdl2
-    debian_source_unpack "$work/src" "$work/sdl2" libsdl2
+    debian_sources_fetch "$work/src" "$DEBIAN_SDL2_SOURCE"
+    debian_source_unpack "$work/src" "$work/sdl2" "$DEBIAN_SDL2_SOURCE"
     step "$work/sdl2.log" "configuring SDL2" cmake -S "$work/sdl2" -B "$work/build" \
         -DCMAKE_TOOLCHAIN_FILE="$RPG_REPO/$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$dest" \
         -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF
@@ -156,8 +66,8 @@ build_libs() { # DEST
     work=$(mktemp -d)
     local args=(-DCMAKE_TOOLCHAIN_FILE="$RPG_REPO/$toolchain" -DCMAKE_BUILD_TYPE=Release
         -DCMAKE_INSTALL_PREFIX="$dest" -DCMAKE_PREFIX_PATH="$dest")
-    debian_sources_fetch "$work/src" zlib libpng1.6
-    debian_source_unpack "$work/src" "$work/zlib" zlib
+    debian_sources_fetch "$work/src" "$DEBIAN_ZLIB_SOURCE" "$DEBIAN_PNG_SOURCE"
+    debian_source_unpack "$work/src" "$work/zlib" "$DEBIAN_ZLIB_SOURCE"
     step "$work/zlib.log" "configuring zlib" cmake -S "$work/zlib" -B "$work/zlib-build" "${args[@]}"
     step "$work/zlib.log" "building zlib" cmake --build "$work/zlib-build" -j"$RPG_JOBS" --target zlibstatic
     mkdir -p "$dest/lib" "$dest/include" "$dest/licenses"
@@ -165,7 +75,7 @@ build_libs() { # DEST
     cp "$work/zlib/zlib.h" "$work/zlib-build/zconf.h" "$dest/include/"
     sed -n '/^Copyright notice:/,$p' "$work/zlib/README" >"$dest/licenses/zlib.txt"
 
-    debian_source_unpack "$work/src" "$work/png" libpng1.6
+    debian_source_unpack "$work/src" "$work/png" "$DEBIAN_PNG_SOURCE"
     step "$work/png.log" "configuring libpng" cmake -S "$work/png" -B "$work/png-build" "${args[@]}" \
         -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
         -DZLIB_INCLUDE_DIR="$dest/include" -DZLIB_LIBRARY="$dest/lib/libz.a"
@@ -200,7 +110,7 @@ build_libs() { # DEST
 prefix=${pcfiledir}/../..
 Name: sdl
 Description: sdl12-compat, the SDL 1.2 API over SDL2, for Windows
-Version: 1.2.60
+Version: @SDL12COMPAT_VERSION@
 Libs: -L${prefix}/lib -lSDL
 Cflags: -I${prefix}/include/SDL -DSDL_main=main
 PC
@@ -216,11 +126,13 @@ PC
 prefix=${pcfiledir}/../..
 Name: SDL_image
 Description: SDL_image 1.2, PNG only, static
-Version: 1.2.12
+Version: @SDL_IMAGE_VERSION@
 Requires: sdl libpng
 Libs: -L${prefix}/lib -lSDL_image-1.2
 Cflags: -I${prefix}/include/SDL
 PC
+    sed -i "s/@SDL12COMPAT_VERSION@/$SDL12COMPAT_VERSION/; s/@SDL_IMAGE_VERSION@/$SDL_IMAGE_VERSION/" \
+        "$dest/lib/pkgconfig/"*.pc
     cp "/usr/share/doc/gcc-mingw-w64-base/copyright" "$dest/licenses/libstdc++-and-libgcc.txt"
     cp "/usr/share/doc/mingw-w64-common/copyright" "$dest/licenses/mingw-w64-and-winpthread.txt"
     rm -rf "$work"
@@ -229,13 +141,209 @@ PC
 bash scripts/install-deps.sh --windows >&2
 debian_apt_setup
 compiler="text:$($triplet-g++-posix --version | head -1)"
-# What each entry is made from: the fetched revisions, our sources, the toolchain.
-revisions=$(debian_source_revisions libsdl2 zlib libpng1.6 | paste -sd' ')
-RPG_WINDOWS_SDL2=$(CACHE_FUNCTIONS=step cache_build windows-sdl2 build_sdl2 "text:$(grep libsdl2 <<<"$revisions")" "$compiler" \
+# What each entry is made from: the revisions the mirror serves, our
+# sources, the toolchain, the compiler.
+sdl2_revision=$(debian_source_revisions "$DEBIAN_SDL2_SOURCE")
+lib_revisions=$(debian_source_revisions "$DEBIAN_ZLIB_SOURCE" "$DEBIAN_PNG_SOURCE" | paste -sd' ')
+RPG_WINDOWS_SDL2=$(CACHE_FUNCTIONS=step cache_build windows-sdl2 build_sdl2 "text:$sdl2_revision" "$compiler" \
     "$toolchain")
 export RPG_WINDOWS_SDL2
-CACHE_FUNCTIONS=step RPG_WINDOWS_LIBS=$(cache_build windows-libs build_libs "text:$revisions" "$compiler" \
+RPG_WINDOWS_LIBS=$(CACHE_FUNCTIONS=step cache_build windows-libs build_libs "text:$lib_revisions" "$compiler" \
     "$toolchain" third_party/sdl12-compat third_party/SDL_image third_party/SDL_image-build \
-    "text:$(cat "$RPG_WINDOWS_SDL2/.cache-key")" "text:$(dpkg-query -W -f='${Version}' googletest)")
+    "text:$(cat "$RPG_WINDOWS_SDL2/.cache-key")" "text:googletest $(dpkg-query -W -f='${Version}' googletest)" \
+    "text:$SDL12COMPAT_VERSION $SDL_IMAGE_VERSION")
 export RPG_WINDOWS_LIBS
-echo "windows: libraries in $RPG_WINDOWS_LIBS" >&2
+
+# Wine in a fresh prefix of the build folder: nothing of an earlier run or
+# of the machine's own prefix takes part. Mono and Gecko are not installed.
+export WINEPREFIX=$RPG_REPO/$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$WINEPREFIX"
+mkdir -p "$build"
+wineboot --init >"$build/wineboot.log" 2>&1 || fail "Wine could not make its prefix (see $build/wineboot.log)"
+
+echo "== windows: the game, its tools and tests, cross-built with mingw-w64; make-media runs under Wine" >&2
+# Configured afresh: the toolchain file's settings are kept in the cache.
+rm -f "$build/CMakeCache.txt"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
+if $check; then
+    cmake --build "$build" -j"$RPG_JOBS" >&2
+else
+    cmake --build "$build" -j"$RPG_JOBS" --target gp2x-rpg media >&2
+fi
+
+# The folder: the stripped game, the two DLLs, Media/, the licences and the
+# README with the controls of the README's table.
+rm -rf "$folder" "$folder.zip"
+mkdir -p "$folder"
+"$triplet-strip" -o "$folder/gp2x-rpg.exe" "$build/gp2x-rpg.exe"
+for dll in SDL.dll SDL2.dll; do
+    "$triplet-strip" --strip-unneeded -o "$folder/$dll" "$RPG_WINDOWS_LIBS/bin/$dll"
+done
+cp -r "$build/Media" "$RPG_WINDOWS_LIBS/licenses" "$folder/"
+rm -f "$folder"/Media/*.stamp
+controls=$(sed -n '/^## Controls/,/^## /p' README.md | grep '^|')
+[ -n "$controls" ] || fail "no controls table in README.md"
+awk -v table="$controls" '/^<!-- controls -->$/ { print table; next } { print }' scripts/windows/README.md |
+    sed 's/$/\r/' >"$folder/README.txt"
+(cd dist && zip -qr -X "${folder##*/}.zip" "${folder##*/}")
+printf 'windows: %s, game %s bytes, folder %s bytes, %s.zip %s bytes\n' "$folder" \
+    "$(stat -c %s "$folder/gp2x-rpg.exe")" "$(du -sb "$folder" | cut -f1)" "$folder" "$(stat -c %s "$folder.zip")"
+$check || exit 0
+
+passed=0 failed=0
+# A check that ran: its line, and its count.
+verdict() { # OK WHAT
+    if [ "$1" = yes ]; then
+        passed=$((passed + 1))
+        echo "windows: passed: $2"
+    else
+        failed=$((failed + 1))
+        echo "windows: FAILED: $2" >&2
+    fi
+}
+
+echo "== windows: the folder's programs and DLLs"
+# Windows' own DLLs that the folder may import; each is in Wine's system32 too.
+system_dlls="advapi32 gdi32 imm32 kernel32 msvcrt ole32 oleaut32 setupapi shell32 user32 version winmm"
+for file in "$folder"/*.exe "$folder"/*.dll; do
+    name=${file##*/} foreign=""
+    for dll in $("$triplet-objdump" -p "$file" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z'); do
+        [ -n "$(find "$folder" -maxdepth 1 -iname "$dll")" ] && continue
+        if [[ " $system_dlls " == *" ${dll%.dll} "* ]] && [ -f "$WINEPREFIX/drive_c/windows/system32/$dll" ]; then
+            continue
+        fi
+        foreign="$foreign $dll"
+    done
+    verdict "$([ -z "$foreign" ] && echo yes)" "$name imports only Windows' own DLLs and the folder's${foreign:+ (not:$foreign)}"
+done
+subsystem=$("$triplet-objdump" -p "$folder/gp2x-rpg.exe" | sed -n 's/^Subsystem[[:space:]]*//p')
+verdict "$([[ $subsystem == *"Windows GUI"* ]] && echo yes)" "gp2x-rpg.exe is a GUI program ($subsystem)"
+version=$(sed -n '1s/^gp2x-rpg (\([^)]*\)).*/\1/p' packaging/changelog)
+verdict "$(strings -e l "$folder/gp2x-rpg.exe" | grep -qx "$version" && echo yes)" \
+    "gp2x-rpg.exe carries its version, $version"
+
+echo "== windows: the unit tests and the scenarios under Wine"
+status=0
+(cd "$build" && ctest --output-on-failure -j"$RPG_JOBS" --output-junit "$RPG_REPO/$build/ctest.xml") || status=$?
+[ -z "${RPG_RESULTS:-}" ] || cp "$build/ctest.xml" "$RPG_RESULTS/windows.xml"
+ran=$(grep -c '<testcase .*status="run"' "$build/ctest.xml" || true)
+broke=$(grep -c '<testcase .*status="fail"' "$build/ctest.xml" || true)
+[ "$status" -eq 0 ] || [ "$broke" -gt 0 ] || broke=1
+echo "windows: ctest ran $ran tests under Wine, $broke failed; skipped: $(grep -o '<testcase name="[^"]*" [^>]*status="notrun"' "$build/ctest.xml" | sed 's/<testcase name="\([^"]*\)".*/\1/' | paste -sd' ')"
+
+echo "== windows: the game under Wine in Xvfb"
+# The native replay tool gives the start frame and reads the saves.
+cmake -S . -B build >/dev/null
+cmake --build build -j"$RPG_JOBS" --target replay media >&2
+play=$(mktemp -d)
+rpg_on_exit "rm -rf '$play'"
+mkdir -p "$play/elsewhere"
+printf 'seed 1\nend 2\n' >"$play/start.replay"
+(cd build && ./replay --shot 1:"$play/start-frame.png" "$play/start.replay" >/dev/null)
+xvfb_start 640x480x24
+scale=$(($(xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*\)x.*/\1/p') / 320))
+# Pictures are compared in the game's 16-bit colours: Wine's SDL2 widens
+# them to the screen's 24 bits by rounding, the replay tool's PNG by repeating
+# their top bits.
+# ImageMagick's channels have QuantumRange + 1 steps: the masks keep their
+# top 5 bits of red and blue and 6 of green.
+steps=$(($(convert xc: -format '%[fx:QuantumRange]' info:) + 1))
+in_game_colours() { # IN OUT [OPTIONS...]
+    convert "$1" "${@:3}" -channel R,B -evaluate And $((steps - steps / 32)) \
+        -channel G -evaluate And $((steps - steps / 64)) +channel "$2"
+}
+in_game_colours "$play/start-frame.png" "$play/start-view.png" -sample "$((scale * 100))%"
+appdata=$(find "$WINEPREFIX/drive_c/users" -maxdepth 3 -type d -path '*/AppData/Roaming' | head -1)
+[ -n "$appdata" ] || fail "the Wine prefix has no AppData/Roaming"
+save=$appdata/gp2x-rpg/gamesave.dat
+before=$(cd "$folder" && find . | sort)
+
+# Waits until CONDITION... holds, 60 s at most; fails naming WHAT, and what
+# the game said when it ended meanwhile.
+wait_for() { # WHAT CONDITION...
+    local what=$1 end=$((SECONDS + 60))
+    shift
+    until "$@"; do
+        if ! kill -0 "$game" 2>/dev/null; then
+            "$@" && return 0
+            verdict no "the game ended while waiting for $what: $(tail -c 300 "$play/game.log")"
+            return 1
+        fi
+        if [ "$SECONDS" -ge "$end" ]; then
+            verdict no "waited 60 s for $what"
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+# Holds KEY down until CONDITION... holds, so the game takes it in a frame.
+press() { # KEY WHAT CONDITION...
+    local key=$1
+    shift
+    xdotool keydown "$key"
+    wait_for "$@" || return 1
+    xdotool keyup "$key"
+}
+screen_is() { # PNG: the whole screen, pixel for pixel
+    import -window root "$play/screen.png" 2>/dev/null &&
+        in_game_colours "$play/screen.png" "$play/screen16.png" &&
+        compare -metric AE "$play/screen16.png" "$1" null: 2>/dev/null
+}
+screen_is_not() { ! screen_is "$1"; }
+keyboard_to_game() {
+    local window
+    window=$(xdotool search --name '^gp2x-rpg$' 2>/dev/null | head -1) || true
+    [ -n "$window" ] || return 1
+    xdotool windowfocus "$window" 2>/dev/null || true
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]
+}
+stamp() { stat -c '%i %y' "$save" 2>/dev/null; }
+saved_since() { [ -f "$save" ] && [ "$(stamp)" != "$1" ]; }
+save_holds_the_start() { # WHICH
+    local at
+    at=$(build/replay --position "$save")
+    verdict "$([ "$at" = "$(build/replay --start)" ] && echo yes)" \
+        "$1 save holds the start position as the native replay tool reads it ($at)"
+    verdict "$(build/replay --same-map "$save" "$folder/Media/map.dat" && echo yes)" \
+        "$1 save holds the whole map of the folder's Media/map.dat"
+}
+
+play_game() {
+    (cd "$play/elsewhere" && exec wine "$RPG_REPO/$folder/gp2x-rpg.exe") >"$play/game.log" 2>&1 &
+    game=$!
+    wait_for "the start view, the native start frame at ${scale}x" screen_is "$play/start-view.png" || return 1
+    verdict yes "the start view is the native start frame scaled ${scale}x with sharp pixels, pixel for pixel"
+    # No window manager gives the game the keyboard: it is given here.
+    wait_for "the keyboard to go to the game's window" keyboard_to_game || return 1
+    press Return "the menu after START" screen_is_not "$play/start-view.png" || return 1
+    cp "$play/screen.png" "$build/screen-menu.png"
+    press space "gamesave.dat after A" saved_since "" || return 1
+    verdict yes "START then A saved in %APPDATA%\\gp2x-rpg"
+    save_holds_the_start "the first"
+    local first
+    first=$(stamp)
+    wait_for "the menu to close after the save" screen_is "$play/start-view.png" || return 1
+    press Return "the menu after START" screen_is_not "$play/start-view.png" || return 1
+    press space "a second save" saved_since "$first" || return 1
+    verdict "$([ ! -e "$save.tmp" ] && echo yes)" "a second save replaced the first, and no temporary file stayed"
+    save_holds_the_start "the second"
+    verdict "$([ "$(cd "$folder" && find . | sort)" = "$before" ] && [ -z "$(ls -A "$play/elsewhere")" ] && echo yes)" \
+        "the game wrote nothing into its folder or the folder it was started from"
+    xdotool keydown Escape
+    local end=$((SECONDS + 60))
+    while kill -0 "$game" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do sleep 0.1; done
+    xdotool keyup Escape
+    local status=0
+    if kill -0 "$game" 2>/dev/null; then
+        kill "$game"
+        verdict no "the game was still running 60 s after Escape"
+        return 1
+    fi
+    wait "$game" || status=$?
+    verdict "$([ "$status" -eq 0 ] && echo yes)" "Escape ended the game with status $status"
+}
+play_game || kill "$game" 2>/dev/null || true
+
+count_results windows "$passed" "$failed"
+echo "windows: $((passed + ran)) passed, $((failed + broke)) failed"
+[ $((failed + broke)) -eq 0 ]

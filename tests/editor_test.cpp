@@ -4,6 +4,8 @@
 // drawing of bad cells and of a layer whose sheet is missing.
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "editor/editor_view.h"
 #include "editor/map_edit.h"
 #include "map/map_checks.h"
@@ -269,9 +271,8 @@ TEST(EditorView, BadCellsAreMarkedAndAMissingSheetIsDrawnAsNumberedTiles)
     open_test_screen();
     reset_game_state();
     ScratchDir scratch;
-    ASSERT_EQ(
-        std::system(("cp -r '" + std::string(RPG_BUILD_DIR) + "/Media' . && rm Media/tileset2.png").c_str()),
-        0);
+    std::filesystem::copy(std::string(RPG_BUILD_DIR) + "/Media", "Media");
+    ASSERT_TRUE(std::filesystem::remove("Media/tileset2.png"));
     EditorView v;
     const std::string said = stderr_of([&] { load_editor_sheets(v); });
     EXPECT_NE(
