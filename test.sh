@@ -3,9 +3,9 @@
 # errors, again on the classic SDL 1.2.15, cross-built for 32- and 64-bit ARM
 # in qemu, in the release folders built against Debian 11 (their ELF files,
 # their tests and their launchers over Debian 11's glibc and SDL2), as the
-# Debian package on a clean Debian 12 root, as the web page (node and headless
-# Chromium), then under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# last fuzzes the map and save readers for a minute each.
+# Debian package on a clean Debian 12 root, as the Windows folder under Wine,
+# as the web page (node and headless Chromium), then under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and last fuzzes the map and save readers for a minute each.
 #   ./test.sh          everything, as CI runs it
 #   ./test.sh quick    the native build, its unit tests and its scenarios
 # The closing line counts what the test runners themselves reported: each
@@ -69,6 +69,9 @@ bash scripts/release.sh --check
 
 echo "== the Debian package, installed on a clean Debian 12 root and started from its desktop entry"
 bash tests/deb/check.sh
+
+echo "== the Windows folder: cross-built with mingw-w64, its DLLs, the unit tests, the scenarios and the game under Wine"
+bash scripts/windows.sh --check
 
 echo "== the web page: built for WebAssembly, the scenarios under node, the page in headless Chromium"
 bash tests/web/run.sh build
