@@ -5,7 +5,8 @@
 # their tests and their launchers over Debian 11's glibc and SDL2), as the
 # Debian package on a clean Debian 12 root, as the Windows folder under Wine,
 # as the web page (node and headless Chromium), then under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and last fuzzes the map and save readers for a minute each.
+# and UndefinedBehaviorSanitizer, and last fuzzes the map and save readers
+# for a minute each.
 #   ./test.sh          everything, as CI runs it
 #   ./test.sh quick    the native build, its unit tests and its scenarios
 # The closing line counts what the test runners themselves reported: each

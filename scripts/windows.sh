@@ -23,7 +23,6 @@ case ${1:-} in
     ;;
 esac
 
-
 toolchain=cmake/windows-x86_64.cmake
 triplet=$(sed -n 's/^set(RPG_WINDOWS_TRIPLET \(.*\))$/\1/p' "$toolchain")
 folder=dist/gp2x-rpg-windows-x86_64
@@ -100,9 +99,10 @@ build_libs() { # DEST
         "${args[@]}" -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=OFF
     step "$work/gtest.log" "building GoogleTest" cmake --build "$work/gtest-build" -j"$RPG_JOBS" --target install
 
-    # The game links SDL.dll and, statically, SDL_image, libpng and zlib. Its
-    # main() stays its own: SDL's would redirect the output into files beside
-    # the program.
+    # The game links SDL.dll and, statically, SDL_image, libpng and zlib.
+    # SDL.h renames main() on Windows for SDLmain's WinMain, which would send
+    # the programs' output into files beside them: SDL_main=main keeps each
+    # program's main() its own.
     rm -rf "$dest/lib/pkgconfig" "$dest/share" "$dest/lib/libpng" "$dest/lib/libpng.a" "$dest/lib/libSDLmain.a" \
         "$dest/bin/"*-config
     mkdir -p "$dest/lib/pkgconfig"
