@@ -240,6 +240,10 @@ rpg_on_exit "rm -rf '$play'"
 mkdir -p "$play/elsewhere"
 printf 'seed 1\nend 2\n' >"$play/start.replay"
 (cd build && ./replay --shot 1:"$play/start-frame.png" "$play/start.replay" >/dev/null)
+# The game must meet a new Wine server that sees the X display: the one the
+# build and the tests started knows no display, and its desktop would draw
+# nowhere. It ends on its own a moment after its last program.
+timeout 60 wineserver --wait || fail "Wine's server of $WINEPREFIX did not end within 60 s"
 xvfb_start 640x480x24
 scale=$(($(xdpyinfo | sed -n 's/.*dimensions: *\([0-9]*\)x.*/\1/p') / 320))
 # Pictures are compared in the game's 16-bit colours: Wine's SDL2 widens
@@ -270,7 +274,8 @@ wait_for() { # WHAT CONDITION...
             return 1
         fi
         if [ "$SECONDS" -ge "$end" ]; then
-            verdict no "waited 60 s for $what"
+            cp "$play/screen.png" "$build/screen-failed.png" 2>/dev/null || true
+            verdict no "waited 60 s for $what (the screen was then $build/screen-failed.png)"
             return 1
         fi
         sleep 0.1
