@@ -168,6 +168,7 @@ std::string enter_scratch_folder(const char* media)
 
 void leave_scratch_folder(const std::string& folder)
 {
-    if (!remove_folder(folder))
+    // Windows removes no folder that a program is in.
+    if (chdir((folder + "/..").c_str()) != 0 || !remove_folder(folder))
         std::fprintf(stderr, "replay: cannot remove %s\n", folder.c_str());
 }

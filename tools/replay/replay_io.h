@@ -58,7 +58,7 @@ void note_screen(int frame);
 // shows differently on any frame shows in the summary too.
 void print_summary(int frames);
 
-// Enters a new scratch folder whose Media/ links to `media`, so a replay that
+// Enters a new scratch folder whose Media/ shows `media`, so a replay that
 // saves never writes beside the real media; returns the folder.
 std::string enter_scratch_folder(const char* media);
 void leave_scratch_folder(const std::string& folder);
