@@ -4,31 +4,22 @@
 # runtime root (glibc and SDL2 only) with the bundled libraries, in qemu for
 # ARM. The including file sets RPG_RELEASE_ARCH (the folder's name for it),
 # RPG_DEBIAN_ARCH, RPG_RELEASE_PROCESSOR and RPG_RELEASE_TRIPLET, and for ARM
-# RPG_RELEASE_QEMU. RPG_SYSROOT, RPG_RUNTIME_ROOT and RPG_BUNDLE come from the
-# environment (scripts/sysroot.sh and scripts/bundle.sh print them), or are
-# where those scripts keep them.
+# RPG_RELEASE_QEMU. RPG_SYSROOT and RPG_BUNDLE come from the environment
+# (scripts/sysroot.sh and scripts/bundle.sh print them; scripts/release.sh
+# sets them) and are kept in the build's cache; the runtime root is the
+# sysroot's .runtime/.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RPG_RELEASE_PROCESSOR})
 
-if(DEFINED ENV{XDG_CACHE_HOME})
-  set(rpg_cache $ENV{XDG_CACHE_HOME}/gp2x-rpg)
-else()
-  set(rpg_cache $ENV{HOME}/.cache/gp2x-rpg)
-endif()
-foreach(name SYSROOT RUNTIME_ROOT BUNDLE)
+foreach(name SYSROOT BUNDLE)
   if(DEFINED ENV{RPG_${name}})
-    set(RPG_${name} $ENV{RPG_${name}})
+    set(RPG_${name} $ENV{RPG_${name}} CACHE PATH "" FORCE)
   endif()
 endforeach()
-if(NOT RPG_SYSROOT)
-  set(RPG_SYSROOT ${rpg_cache}/sysroot-bullseye-${RPG_DEBIAN_ARCH})
+if(NOT RPG_SYSROOT OR NOT EXISTS ${RPG_SYSROOT}/.sysroot-packages)
+  message(FATAL_ERROR "No ${RPG_DEBIAN_ARCH} release sysroot: set RPG_SYSROOT to what scripts/sysroot.sh ${RPG_DEBIAN_ARCH} bullseye prints")
 endif()
-if(NOT RPG_RUNTIME_ROOT)
-  set(RPG_RUNTIME_ROOT ${rpg_cache}/runtime-bullseye-${RPG_DEBIAN_ARCH})
-endif()
-if(NOT EXISTS ${RPG_SYSROOT}/.sysroot-packages)
-  message(FATAL_ERROR "No bullseye ${RPG_DEBIAN_ARCH} sysroot at ${RPG_SYSROOT}: make it with scripts/sysroot.sh ${RPG_DEBIAN_ARCH} bullseye")
-endif()
+set(RPG_RUNTIME_ROOT ${RPG_SYSROOT}/.runtime)
 
 if(RPG_RELEASE_TRIPLET STREQUAL "x86_64-linux-gnu")
   set(CMAKE_C_COMPILER gcc)
@@ -99,9 +90,6 @@ set(CMAKE_CXX_STANDARD_LIBRARIES_INIT "-lpthread -ldl")
 # SDL 1.2 and SDL_image are the bundle's; pkg-config sees nothing else.
 unset(ENV{PKG_CONFIG_PATH})
 unset(ENV{PKG_CONFIG_SYSROOT_DIR})
-if(NOT RPG_BUNDLE)
-  set(RPG_BUNDLE ${rpg_cache}/bundle-bullseye-${RPG_RELEASE_ARCH})
-endif()
 set(ENV{PKG_CONFIG_LIBDIR} ${RPG_BUNDLE}/lib/pkgconfig)
 list(APPEND CMAKE_FIND_ROOT_PATH ${RPG_BUNDLE})
 

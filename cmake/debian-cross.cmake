@@ -5,16 +5,13 @@
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RPG_CROSS_PROCESSOR})
 
-# The sysroot: $RPG_SYSROOT, or where scripts/sysroot.sh keeps it.
+# The sysroot: $RPG_SYSROOT, as scripts/sysroot.sh prints it (scripts/cross.sh
+# sets it), kept in the build's cache.
 if(DEFINED ENV{RPG_SYSROOT})
-  set(RPG_SYSROOT $ENV{RPG_SYSROOT})
-elseif(DEFINED ENV{XDG_CACHE_HOME})
-  set(RPG_SYSROOT $ENV{XDG_CACHE_HOME}/gp2x-rpg/sysroot-${RPG_CROSS_ARCH})
-else()
-  set(RPG_SYSROOT $ENV{HOME}/.cache/gp2x-rpg/sysroot-${RPG_CROSS_ARCH})
+  set(RPG_SYSROOT $ENV{RPG_SYSROOT} CACHE PATH "" FORCE)
 endif()
-if(NOT EXISTS ${RPG_SYSROOT}/.sysroot-packages)
-  message(FATAL_ERROR "No ${RPG_CROSS_ARCH} sysroot at ${RPG_SYSROOT}: make it with scripts/sysroot.sh ${RPG_CROSS_ARCH}")
+if(NOT RPG_SYSROOT OR NOT EXISTS ${RPG_SYSROOT}/.sysroot-packages)
+  message(FATAL_ERROR "No ${RPG_CROSS_ARCH} sysroot: set RPG_SYSROOT to what scripts/sysroot.sh ${RPG_CROSS_ARCH} prints")
 endif()
 
 set(CMAKE_C_COMPILER ${RPG_CROSS_TRIPLET}-gcc)

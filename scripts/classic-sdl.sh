@@ -6,18 +6,12 @@
 # library path. Fails unless that library is the one the programs load.
 #   scripts/classic-sdl.sh [BUILD_DIR] [CTEST_ARGS...]   (default build)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/lib/common.sh"
+cd "$RPG_REPO"
 build=${1:-build}
 shift || true
-[ -x "$build/replay" ] || { echo "classic-sdl: no native build in $build (build it first)" >&2; exit 1; }
+[ -x "$build/replay" ] || fail "no native build in $build (build it first)"
 arch=$(dpkg --print-architecture)
-folder=${XDG_CACHE_HOME:-$HOME/.cache}/gp2x-rpg/classic-sdl-$arch
-stamp=$folder/.packages
-
-fail() {
-    echo "classic-sdl: $*" >&2
-    exit 1
-}
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
@@ -40,23 +34,22 @@ needed() {
     echo $seen
 }
 
-if [ ! -f "$stamp" ]; then
-    apt-cache show libsdl1.2debian >/dev/null 2>&1 || {
-        sudo=""
-        [ "$(id -u)" -ne 0 ] && sudo="sudo"
-        $sudo apt-get update -qq || fail "apt-get update failed"
-    }
-    packages=$(needed)
-    rm -rf "$folder"
-    mkdir -p "$folder/debs"
-    (cd "$folder/debs" && apt-get download $packages >"$folder/download.log" 2>&1) ||
-        fail "cannot download $(grep -m1 -oE "Unable to locate package [^ ]+|Failed to fetch [^ ]+" "$folder/download.log" || echo "$packages")"
-    for deb in "$folder"/debs/*.deb; do
-        dpkg-deb -x "$deb" "$folder/root" || fail "cannot unpack $(basename "$deb")"
+# The packages, downloaded and unpacked into OUT/root.
+unpack_classic() { # OUT
+    local deb
+    mkdir -p "$1/debs"
+    (cd "$1/debs" && apt-get download $packages >"$1/download.log" 2>&1) ||
+        fail "cannot download $(grep -m1 -oE "Unable to locate package [^ ]+|Failed to fetch [^ ]+" "$1/download.log" || echo "$packages")"
+    for deb in "$1"/debs/*.deb; do
+        dpkg-deb -x "$deb" "$1/root" || fail "cannot unpack $(basename "$deb")"
     done
-    rm -rf "$folder/debs"
-    echo "$packages" >"$stamp"
-fi
+    rm -rf "$1/debs"
+}
+
+apt-cache show libsdl1.2debian >/dev/null 2>&1 || as_root apt-get update -qq || fail "apt-get update failed"
+packages=$(needed)
+folder=$(cache_build "classic-sdl-$arch" unpack_classic \
+    "text:$(apt-cache show --no-all-versions $packages | grep -E '^(Package|Version):' | paste -sd' ')")
 
 sdl=$(find "$folder/root" -name 'libSDL-1.2.so.0' -print -quit)
 [ -n "$sdl" ] || fail "libsdl1.2debian holds no libSDL-1.2.so.0"

@@ -6,13 +6,14 @@
 # Makes the target's sysroot first (scripts/sysroot.sh); when that fails the
 # build stops there, with the line that names what failed.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/lib/common.sh"
+cd "$RPG_REPO"
 arch=${1:?usage: cross.sh armel|arm64 [--no-tests]}
-[ -f "cmake/$arch.cmake" ] || { echo "cross.sh: no toolchain file cmake/$arch.cmake" >&2; exit 1; }
+[ -f "cmake/$arch.cmake" ] || fail "no toolchain file cmake/$arch.cmake"
 bash scripts/install-deps.sh --cross
 RPG_SYSROOT=$(bash scripts/sysroot.sh "$arch")
 export RPG_SYSROOT
-jobs=$(nproc)
+jobs=$RPG_JOBS
 cmake -S . -B "build-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/$arch.cmake" -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
 cmake --build "build-$arch" -j"$jobs"
 [ "${2:-}" = "--no-tests" ] && exit 0
@@ -22,7 +23,7 @@ cmake --build "build-$arch" -j"$jobs"
 if [ -d build/Media ]; then
     for file in build/Media/*; do
         cmp -s "$file" "build-$arch/Media/${file##*/}" ||
-            { echo "cross.sh: $arch made Media/${file##*/} unlike the native build" >&2; exit 1; }
+            fail "$arch made Media/${file##*/} unlike the native build"
     done
     echo "media: $(ls build/Media | wc -l) files made on $arch, the same as the native build's"
 fi

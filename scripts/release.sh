@@ -15,21 +15,16 @@
 # save beside itself a game that holds the map it read from its own Media/.
 set -euo pipefail
 shopt -s inherit_errexit
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/lib/common.sh"
+RPG_NAME=release
+cd "$RPG_REPO"
 check=false
 if [ "${1:-}" = "--check" ]; then
     check=true
     shift
 fi
 targets=${*:-x86_64 aarch64 armhf}
-# The oldest glibc the folders run on; check-elf.sh holds them to it.
-glibc_floor=2.30
 launcher="GP2X RPG.sh"
-
-fail() {
-    echo "release: $*" >&2
-    exit 1
-}
 
 debian_arch() { sed -n 's/^set(RPG_DEBIAN_ARCH \(.*\))$/\1/p' "cmake/release-$1.cmake"; }
 triplet() { sed -n 's/^set(RPG_RELEASE_TRIPLET \(.*\))$/\1/p' "cmake/release-$1.cmake"; }
@@ -40,13 +35,14 @@ strip_tool() {
 # Builds a target in build-release-ARCH (with its tests for --check).
 build_target() {
     RPG_BUNDLE=$(bash scripts/bundle.sh "$1")
-    export RPG_BUNDLE
+    RPG_SYSROOT=$(bash scripts/sysroot.sh "$(debian_arch "$1")" "$RELEASE_SUITE")
+    export RPG_BUNDLE RPG_SYSROOT
     cmake -S . -B "build-release-$1" -DCMAKE_TOOLCHAIN_FILE="cmake/release-$1.cmake" \
         -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
     if $check; then
-        cmake --build "build-release-$1" -j"$(nproc)" >&2
+        cmake --build "build-release-$1" -j"$RPG_JOBS" >&2
     else
-        cmake --build "build-release-$1" -j"$(nproc)" --target gp2x-rpg media >&2
+        cmake --build "build-release-$1" -j"$RPG_JOBS" --target gp2x-rpg media >&2
     fi
 }
 
@@ -56,7 +52,7 @@ build_target() {
 # every target).
 screenshot() { # OUT
     cmake -S . -B build >/dev/null
-    cmake --build build -j"$(nproc)" --target snapshot media replay >&2
+    cmake --build build -j"$RPG_JOBS" --target snapshot media replay >&2
     (cd build && SDL_VIDEODRIVER=dummy tools/snapshot "$1.small.png") >&2
     convert "$1.small.png" -filter point -resize 200% "$1"
     rm -f "$1.small.png"
@@ -75,8 +71,8 @@ port_json() { # ARCH
     "genres": ["rpg"],
     "rtr": true,
     "arch": ["$1"],
-    "min_glibc": "$glibc_floor",
-    "reqs": ["SDL2 2.0.7 or newer"]
+    "min_glibc": "$GLIBC_FLOOR",
+    "reqs": ["SDL2 $SDL2_FLOOR or newer"]
   }
 }
 JSON
@@ -108,7 +104,7 @@ make_folder() { # TARGET
 check_launcher() { # TARGET
     local target=$1 work runtime
     work=$(mktemp -d)
-    runtime=$(bash scripts/sysroot.sh --runtime "$(debian_arch "$target")" bullseye)
+    runtime=$(bash scripts/sysroot.sh --runtime "$(debian_arch "$target")" "$RELEASE_SUITE")
     mkdir -p "$work/a folder with spaces" "$work/elsewhere" "$work/shim" "$work/no framework"
     cp -r "dist/gp2x-rpg-$target" "$work/a folder with spaces/"
     cp "build-release-$target/tests/libsave_and_quit.so" "$work/shim/"
@@ -173,7 +169,7 @@ bash scripts/install-deps.sh --cross >&2
 pids=()
 for target in $targets; do
     [ -f "cmake/release-$target.cmake" ] || fail "unknown target $target (x86_64, aarch64 or armhf)"
-    bash scripts/sysroot.sh "$(debian_arch "$target")" bullseye >/dev/null &
+    bash scripts/sysroot.sh "$(debian_arch "$target")" "$RELEASE_SUITE" >/dev/null &
     pids+=($!)
 done
 for pid in "${pids[@]}"; do
@@ -181,16 +177,16 @@ for pid in "${pids[@]}"; do
 done
 
 shots=$(mktemp -d)
-trap 'rm -rf "$shots"' EXIT
+rpg_on_exit "rm -rf '$shots'"
 screenshot "$shots/screenshot.png"
 passed=0 failed=0
 for target in $targets; do
     build_target "$target"
     make_folder "$target"
     if $check; then
-        bash scripts/check-elf.sh --glibc "$glibc_floor" "dist/gp2x-rpg-$target"
+        bash scripts/check-elf.sh --glibc "$GLIBC_FLOOR" "dist/gp2x-rpg-$target"
         echo "== $target: the unit tests and the scenarios over Debian 11's SDL2 with the bundled libraries"
-        (cd "build-release-$target" && ctest --output-on-failure -j"$(nproc)")
+        (cd "build-release-$target" && ctest --output-on-failure -j"$RPG_JOBS")
         if check_launcher "$target"; then
             passed=$((passed + 1))
         else

@@ -8,76 +8,63 @@
 # unpacked afresh for every run.
 set -euo pipefail
 shopt -s inherit_errexit
-cd "$(dirname "$0")/../.."
-. scripts/lib/debian-mirror.sh
-suite=bookworm
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/gp2x-rpg
-tarball=$cache/deb-root-$suite.tar
+. "$(dirname "$0")/../../scripts/lib/common.sh"
+RPG_NAME="deb check: FAILED"
+cd "$RPG_REPO"
 started=$(date +%s)
-
-fail() {
-    echo "deb check: FAILED: $*" >&2
-    exit 1
-}
 elapsed() { echo "$(($(date +%s) - started)) s"; }
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 deb=$(realpath "${1:-$(bash scripts/deb.sh)}")
 cmake -S . -B build >/dev/null
-cmake --build build -j"$(nproc)" --target save_and_quit replay >/dev/null
+cmake --build build -j"$RPG_JOBS" --target save_and_quit replay >/dev/null
 
-if [ ! -f "$tarball" ]; then
-    # This machine's own mirror for the suite, as its apt settings name it.
-    read -r mirror _ < <(debian_mirror) || true
-    [ -n "${mirror:-}" ] || fail "this machine's apt settings name no mirror for $suite"
-    echo "deb check: making the clean $suite root from $mirror"
+# The clean root of this machine's suite, as a tarball in the cache.
+make_clean_root() { # OUT
+    local fresh mirror
+    read -r mirror _ < <(debian_mirror "$HOST_SUITE")
+    echo "deb check: making the clean $HOST_SUITE root from $mirror" >&2
     fresh=$(mktemp -d)
-    mkdir -p "$cache"
-    $sudo debootstrap --variant=minbase "$suite" "$fresh/root" "$mirror" >"$cache/deb-root-$suite.log" 2>&1 ||
-        { $sudo rm -rf "$fresh"; fail "debootstrap failed, see $cache/deb-root-$suite.log"; }
-    $sudo rm -f "$fresh"/root/var/cache/apt/archives/*.deb
-    $sudo tar -C "$fresh/root" -cf "$tarball.part" .
-    $sudo mv "$tarball.part" "$tarball"
-    $sudo rm -rf "$fresh"
-    echo "deb check: root made and cached in $(elapsed)"
-fi
+    as_root debootstrap --variant=minbase "$HOST_SUITE" "$fresh/root" "$mirror" >"$1/debootstrap.log" 2>&1 ||
+        { as_root rm -rf "$fresh"; fail "debootstrap failed, see $1/debootstrap.log"; }
+    as_root rm -f "$fresh"/root/var/cache/apt/archives/*.deb
+    as_root tar -C "$fresh/root" -cf "$1/root.tar" .
+    as_root rm -rf "$fresh"
+}
+tarball=$(cache_build "deb-root-$HOST_SUITE" make_clean_root "text:$HOST_SUITE minbase")/root.tar
 
 work=$(mktemp -d)
 root=$work/root
-xvfb_pid=""
 mounts=()
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
     local i
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        $sudo umount -l "${mounts[$i]}" 2>/dev/null || true
+        as_root umount -l "${mounts[$i]}" 2>/dev/null || true
     done
     # Never delete through a mount that is still there.
     if grep -q " $root/" /proc/mounts; then
         echo "deb check: $root is still mounted; left in place" >&2
     else
-        $sudo rm -rf "$work"
+        as_root rm -rf "$work"
     fi
 }
-trap cleanup EXIT
+rpg_on_exit cleanup
 bind() { # HOST_PATH ROOT_PATH [mount options...]
-    $sudo mkdir -p "$root$2"
-    $sudo mount "${@:3}" "$1" "$root$2"
+    as_root mkdir -p "$root$2"
+    as_root mount "${@:3}" "$1" "$root$2"
     mounts+=("$root$2")
 }
 
-$sudo mkdir -p "$root"
-$sudo tar -C "$root" -xf "$tarball"
-$sudo cp /etc/resolv.conf "$root/etc/resolv.conf"
+as_root mkdir -p "$root"
+as_root tar -C "$root" -xf "$tarball"
+as_root cp /etc/resolv.conf "$root/etc/resolv.conf"
 bind proc /proc -t proc
 bind /dev /dev --bind
 # X's socket folder, made as X makes it when no server has run yet.
-[ -d /tmp/.X11-unix ] || $sudo mkdir -m 1777 /tmp/.X11-unix
+[ -d /tmp/.X11-unix ] || as_root mkdir -m 1777 /tmp/.X11-unix
 bind /tmp/.X11-unix /tmp/.X11-unix --bind
-$sudo mkdir -p "$root/opt/check"
-$sudo cp "$deb" build/tests/libsave_and_quit.so "$root/opt/check/"
-in_root() { $sudo chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
+as_root mkdir -p "$root/opt/check"
+as_root cp "$deb" build/tests/libsave_and_quit.so "$root/opt/check/"
+in_root() { as_root chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
 
 # What the package names and nothing more: no recommended packages.
 log=$work/apt.log
@@ -94,24 +81,16 @@ desktop=$root/usr/share/applications/gp2x-rpg.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
 [ -n "$exec_line" ] || fail "the desktop entry has no Exec line"
 
-display=$((200 + RANDOM % 100))
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 640x480x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-deadline=$(($(date +%s) + 10))
-until [ -S "/tmp/.X11-unix/X$display" ] && DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; do
-    [ "$(date +%s)" -lt "$deadline" ] || fail "Xvfb did not open display :$display within 10 s"
-    sleep 0.1
-done
+xvfb_start 640x480x24
 
 # A player of their own, with a HOME nobody has played in.
 home=/home/player
-$sudo mkdir -p "$root$home"
-$sudo chown 65534:65534 "$root$home"
+as_root mkdir -p "$root$home"
+as_root chown 65534:65534 "$root$home"
 status=0
 # A login shell takes the PATH of a player's session from the root's /etc/profile.
-timeout 120 $sudo chroot --userspec=65534:65534 "$root" env -i HOME="$home" \
-    DISPLAY=":$display" SDL_AUDIODRIVER=dummy LD_PRELOAD=/opt/check/libsave_and_quit.so \
+as_root timeout 120 chroot --userspec=65534:65534 "$root" env -i HOME="$home" \
+    DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy LD_PRELOAD=/opt/check/libsave_and_quit.so \
     sh -lc "exec $exec_line" >"$work/game.log" 2>&1 || status=$?
 [ $status -eq 124 ] && fail "the game did not save and leave within 120 s: $(head -c 300 "$work/game.log")"
 [ $status -eq 0 ] || fail "'$exec_line' ended with status $status: $(head -c 300 "$work/game.log")"
