@@ -57,8 +57,9 @@
         }
         const dpr = window.devicePixelRatio || 1;
         const scale = Math.max(1, Math.floor(Math.min(width * dpr / WIDTH, height * dpr / HEIGHT)));
-        canvas.style.width = WIDTH * scale / dpr + "px";
-        canvas.style.height = HEIGHT * scale / dpr + "px";
+        // Through the style sheet: SDL sets the canvas's own size when a window resizes.
+        play.style.setProperty("--width", WIDTH * scale / dpr + "px");
+        play.style.setProperty("--height", HEIGHT * scale / dpr + "px");
     }
     window.addEventListener("resize", layout);
     document.addEventListener("fullscreenchange", layout);
@@ -104,9 +105,18 @@
             control.classList.toggle("held", held.has(control.getAttribute("aria-label")));
     }
 
+    // Each name is written once into the game's memory, then passed by address.
+    const names = new Map();
     function tell(name, down) {
-        if (running && !ended)
-            Module.ccall("web_hold", "number", ["string", "number"], [name, down ? 1 : 0]);
+        if (!running || ended)
+            return;
+        if (!names.has(name)) {
+            const bytes = new TextEncoder().encode(name + "\0");
+            const at = Module._malloc(bytes.length);
+            Module.HEAPU8.set(bytes, at);
+            names.set(name, at);
+        }
+        Module._web_hold(names.get(name), down ? 1 : 0);
     }
 
     function releaseAll() {
@@ -262,6 +272,10 @@
             let length = 0;
             for (;;) {
                 const { done, value } = await reader.read();
+                if (failed) {
+                    reader.cancel();
+                    return;
+                }
                 if (done)
                     break;
                 parts.push(value);

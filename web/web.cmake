@@ -17,10 +17,10 @@ endforeach()
 
 # The page's game: the blocking main loop and SDL_Delay run unchanged under
 # Asyncify; the save slot lives in IDBFS; Media/ arrives as one data file.
-set(RPG_WEB_EXPORTS "_main,_web_hold,_web_screen_pixels,_web_screen_pitch,_web_player_x,_web_player_y,_web_in_battle,_web_menu_open")
+set(RPG_WEB_EXPORTS "_main,_malloc,_web_hold,_web_screen_pixels,_web_screen_pitch,_web_player_x,_web_player_y,_web_in_battle,_web_menu_open")
 target_link_options(gp2x-rpg PRIVATE
   -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web -lidbfs.js
-  -sEXPORTED_FUNCTIONS=${RPG_WEB_EXPORTS} -sEXPORTED_RUNTIME_METHODS=ENV,HEAPU16,ccall
+  -sEXPORTED_FUNCTIONS=${RPG_WEB_EXPORTS} -sEXPORTED_RUNTIME_METHODS=ENV,HEAPU8,HEAPU16
   "SHELL:--preload-file ${RPG_MEDIA_DIR}@/Media" "SHELL:--exclude-file *.stamp")
 add_dependencies(gp2x-rpg media)
 

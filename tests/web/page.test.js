@@ -27,7 +27,7 @@ async function tap(page, key) {
 
 async function startViewIsNative(page, when) {
     const digest = await web.startViewDigest(page);
-    check(digest === nativeDigest, "the start view " + when + " equals the native build's frame (digest " +
+    check(digest === nativeDigest, "the start view" + when + " equals the native build's frame (digest " +
         digest + ", native " + nativeDigest + ")");
 }
 
@@ -91,7 +91,7 @@ async function desktop(browser, shot) {
         await page.setOfflineMode(true);
         await page.reload({ waitUntil: "domcontentloaded" });
         await until(page, "the first frame offline", started);
-        await startViewIsNative(page, "offline");
+        await startViewIsNative(page, " offline");
         await page.setOfflineMode(false);
         server.offline = false;
 
@@ -112,7 +112,7 @@ async function desktop(browser, shot) {
         check(manifest.errors.length === 0 && icons.length === 4,
             "the browser reads the manifest with " + icons.length + " icons " + JSON.stringify(manifest.errors));
         const sizes = await page.evaluate(async function (icons) {
-            const links = [...document.querySelectorAll("link[rel~=icon]")].map(l => ({ src: l.href, sizes: "192x192" }));
+            const links = [...document.querySelectorAll("link[rel=icon], link[rel=apple-touch-icon]")].map(l => ({ src: l.href, sizes: "192x192" }));
             return Promise.all(icons.concat(links).map(icon => new Promise(function (done) {
                 const image = new Image();
                 image.onload = () => done(icon.src + " " + image.naturalWidth + "x" + image.naturalHeight + " " + icon.sizes);

@@ -3,6 +3,7 @@
 // (the browser's pad list replaced) present at load or connected later.
 //   node phone.test.js PAGE_DIR SHOTS_DIR
 "use strict";
+const fs = require("fs");
 const path = require("path");
 const web = require("./lib.js");
 const { until, check, started, position } = web;
@@ -45,12 +46,15 @@ async function fits(page, orientation) {
     });
     const inside = b => b[0] >= 0 && b[1] >= 0 && b[2] <= f.width && b[3] <= f.height && b[2] > b[0];
     const apart = (a, b) => a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1];
-    const scale = (f.canvas[2] - f.canvas[0]) * f.dpr / 320;
+    // Whole to within the browser's layout unit, 1/64 of a CSS pixel.
+    const scale = Math.round((f.canvas[2] - f.canvas[0]) * f.dpr / 320);
+    const whole = Math.abs((f.canvas[2] - f.canvas[0]) * f.dpr - 320 * scale) <= f.dpr / 64 &&
+        Math.abs((f.canvas[3] - f.canvas[1]) * f.dpr - 240 * scale) <= f.dpr / 64;
     const placed = orientation === "portrait" ? f.dpad[1] >= f.canvas[3] && f.face[1] >= f.canvas[3]
         : f.dpad[2] <= f.canvas[0] && f.face[0] >= f.canvas[2];
     check(f.controls.map(c => c[0]).join() === "up,left,right,down,A,START" && inside(f.canvas) &&
         f.controls.every(c => inside(c[1]) && apart(c[1], f.canvas)) && f.scroll <= f.width && placed &&
-        Math.abs(scale - Math.round(scale)) < 1e-9 && (f.canvas[3] - f.canvas[1]) * f.dpr === 240 * scale,
+        whole,
         orientation + ": the picture at " + scale + " device pixels a pixel and the six controls " +
         (orientation === "portrait" ? "below it" : "on either side") + " fit " + f.width + " x " + f.height +
         " with no sideways scroll (" + f.scroll + ")");
@@ -162,6 +166,7 @@ async function pad(browser, server, presentAtLoad) {
 }
 
 async function main() {
+    fs.mkdirSync(shotsDir, { recursive: true });
     const shot = (page, name) => page.screenshot({ path: path.join(shotsDir, name + ".png") });
     const browser = await web.launch();
     const server = await web.serve(pageDir);
