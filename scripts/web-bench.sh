@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Figures of the web page: the size of each of its files, plain and gzipped,
-# and one exploration frame over the busiest view in WebAssembly (node)
-# against the native build, timed in the same run as the difference between
-# standing replays of two lengths (the best of three runs each).
+# Figures of the web page: the size of each of its files, plain and gzipped;
+# one exploration frame over the busiest view in WebAssembly (node) against
+# the native build, timed in the same run as the difference between standing
+# replays of two lengths (the best of three runs each); and the page's frame
+# pacing in headless Chromium during a 10 s walk (tools/bench/web_pacing.js).
 #   scripts/web-bench.sh [NATIVE_BUILD_DIR]   (after scripts/web.sh; default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,14 +14,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 total=0 total_gz=0
-printf '%-16s %10s %10s\n' file bytes gzipped
+printf '%-22s %10s %10s\n' file bytes gzipped
 for file in "$page"/*; do
     plain=$(stat -c %s "$file")
     packed=$(gzip -9 -c "$file" | wc -c)
     total=$((total + plain)) total_gz=$((total_gz + packed))
-    printf '%-16s %10d %10d\n' "$(basename "$file")" "$plain" "$packed"
+    printf '%-22s %10d %10d\n' "$(basename "$file")" "$plain" "$packed"
 done
-printf '%-16s %10d %10d\n' "all" "$total" "$total_gz"
+printf '%-22s %10d %10d\n' "all" "$total" "$total_gz"
 
 read -r x y < <(cd "$native" && ./bench --busiest)
 short=200 long=2200
@@ -49,3 +50,7 @@ echo "busiest view: player at $x $y; one exploration frame (run_frame with drawi
 echo "  native      $native_us us"
 echo "  WebAssembly $wasm_us us (node $(node --version))"
 awk -v w="$wasm_us" -v n="$native_us" 'BEGIN { if (n > 0) printf "  ratio       %.2f\n", w / n }'
+
+echo "frame pacing in headless Chromium ($(/usr/bin/chromium --version 2>/dev/null || echo chromium)):"
+[ -d tests/web/node_modules ] || (cd tests/web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+node tools/bench/web_pacing.js "$page" | sed 's/^/  /'

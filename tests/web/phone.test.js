@@ -36,6 +36,8 @@ function centre(page, label) {
 // sideways scroll, the picture at a whole number of device pixels per game
 // pixel and the controls where this orientation puts them.
 async function fits(page, orientation) {
+    await until(page, "the page to lay itself out for " + orientation,
+        o => document.documentElement.classList.contains(o), orientation);
     const f = await page.evaluate(() => {
         const box = e => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
         return { width: innerWidth, height: innerHeight, scroll: document.documentElement.scrollWidth,
