@@ -11,7 +11,7 @@ const { until, check, started, position } = web;
 const [pageDir, shotsDir] = process.argv.slice(2);
 const PHONE = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const LANDSCAPE = { ...PHONE, width: 844, height: 390, isLandscape: true };
-const PAD_RIGHT = 15, PAD_START = 9;
+const PAD_A = 0, PAD_LEFT_SHOULDER = 4, PAD_START = 9, PAD_RIGHT = 15;
 
 // Fingers on the touch screen: each change sends every finger still down.
 function touchScreen(client) {
@@ -41,6 +41,7 @@ async function fits(page, orientation) {
     const f = await page.evaluate(() => {
         const box = e => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
         return { width: innerWidth, height: innerHeight, scroll: document.documentElement.scrollWidth,
+                 tall: document.documentElement.scrollHeight,
                  dpr: devicePixelRatio, canvas: box(document.getElementById("canvas")),
                  dpad: box(document.getElementById("dpad")), face: box(document.getElementById("face")),
                  controls: [...document.querySelectorAll(".controls [aria-label]")]
@@ -55,11 +56,11 @@ async function fits(page, orientation) {
     const placed = orientation === "portrait" ? f.dpad[1] >= f.canvas[3] && f.face[1] >= f.canvas[3]
         : f.dpad[2] <= f.canvas[0] && f.face[0] >= f.canvas[2];
     check(f.controls.map(c => c[0]).join() === "up,left,right,down,A,START" && inside(f.canvas) &&
-        f.controls.every(c => inside(c[1]) && apart(c[1], f.canvas)) && f.scroll <= f.width && placed &&
+        f.controls.every(c => inside(c[1]) && apart(c[1], f.canvas)) && f.scroll <= f.width && f.tall <= f.height && placed &&
         whole,
         orientation + ": the picture at " + scale + " device pixels a pixel and the six controls " +
         (orientation === "portrait" ? "below it" : "on either side") + " fit " + f.width + " x " + f.height +
-        " with no sideways scroll (" + f.scroll + ")");
+        " with no scroll (" + f.scroll + " x " + f.tall + ")");
 }
 
 // Waits until the player has moved `distance` px along (dx, dy), or a
@@ -164,6 +165,13 @@ async function pad(browser, server, presentAtLoad) {
     await until(page, "the pad's START to open the menu", () => Module._web_menu_open() !== 0);
     await press(PAD_START)(false);
     console.log("ok: a pad " + when + " is named, its D-pad walks and its START opens the menu");
+    if (presentAtLoad) {
+        await press(PAD_LEFT_SHOULDER)(true);
+        await until(page, "the pad's shoulder button to end the game", () => !document.getElementById("ended").hidden);
+        await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded" }), press(PAD_A)(true)]);
+        await until(page, "a new game after the pad's A on Start again", started);
+        console.log("ok: the pad's shoulder button ends the game and its A starts a new one");
+    }
     await context.close();
 }
 
