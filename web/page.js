@@ -65,6 +65,8 @@
     document.addEventListener("fullscreenchange", layout);
     matchMedia("(resolution: 1dppx)").addEventListener("change", layout);
 
+    // A browser without the Fullscreen API (an iPhone's) gets no button.
+    document.getElementById("full").hidden = !document.fullscreenEnabled;
     document.getElementById("full").addEventListener("click", function () {
         play.requestFullscreen().catch(function () {});
         canvas.focus();
