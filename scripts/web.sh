@@ -128,7 +128,7 @@ PKG_CONFIG_LIBDIR=$pc cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DRPG_WE
     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" \
     -DCMAKE_CXX_FLAGS="-I$libs/include/SDL" -DCMAKE_FIND_ROOT_PATH_MODE_LIBRARY=BOTH \
     >"$build/game.log" 2>&1 || fail "configure failed (see $build/game.log)"
-cmake --build "$build" -j"$jobs" >>"$build/game.log" 2>&1 || fail "build failed (see $build/game.log)"
+cmake --build "$build" -j"$RPG_JOBS" >>"$build/game.log" 2>&1 || fail "build failed (see $build/game.log)"
 
 # The page: the game's files, our page, and the controls table of the README
 # (less Alt+Return: the page has its own full-screen button).
