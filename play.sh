@@ -3,8 +3,9 @@
 # ${XDG_DATA_HOME:-$HOME/.local/share}/gp2x-rpg, as the installed game does, so
 # the save outlives build/; a save left in build/ by older versions moves there.
 set -eu
-cd "$(dirname "$0")"
+. "$(dirname "$0")/scripts/lib/common.sh"
+cd "$RPG_REPO"
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target gp2x-rpg media
+cmake --build build -j"$RPG_JOBS" --target gp2x-rpg media
 exec sh packaging/gp2x-rpg.sh "$PWD/build/gp2x-rpg" "$PWD/build/Media" "$PWD/build"

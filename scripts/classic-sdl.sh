@@ -71,4 +71,4 @@ esac
 # dummy driver's SDL_WM_ToggleFullScreen, which the classic library lacks.
 compat_only='^(Pad\.|PadLayout\.UsedOnlyWhenTheLibrarySettingAsksForIt$|Window\.AltReturn|e2e_window$)'
 export LD_LIBRARY_PATH=$libdir${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
-(cd "$build" && ctest -E "$compat_only" "$@")
+run_ctest "$build" classic-sdl -E "$compat_only" "$@"

@@ -13,11 +13,10 @@ arch=${1:?usage: cross.sh armel|arm64 [--no-tests]}
 bash scripts/install-deps.sh --cross
 RPG_SYSROOT=$(bash scripts/sysroot.sh "$arch")
 export RPG_SYSROOT
-jobs=$RPG_JOBS
 cmake -S . -B "build-$arch" -DCMAKE_TOOLCHAIN_FILE="cmake/$arch.cmake" -DRPG_WERROR=ON -DRPG_CXX98=ON >/dev/null
-cmake --build "build-$arch" -j"$jobs"
+cmake --build "build-$arch" -j"$RPG_JOBS"
 [ "${2:-}" = "--no-tests" ] && exit 0
-(cd "build-$arch" && ctest --output-on-failure -j"$jobs")
+run_ctest "build-$arch" "cross-$arch"
 
 # The generator ran on the target: its images and map must be the native ones.
 if [ -d build/Media ]; then
@@ -26,4 +25,5 @@ if [ -d build/Media ]; then
             fail "$arch made Media/${file##*/} unlike the native build"
     done
     echo "media: $(ls build/Media | wc -l) files made on $arch, the same as the native build's"
+    count_results "media-$arch" 1 0
 fi

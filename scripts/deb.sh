@@ -4,7 +4,8 @@
 # dpkg-shlibdeps. Then runs desktop-file-validate, appstreamcli and lintian on
 # it and prints their findings. Prints the package's path last.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/lib/common.sh"
+cd "$RPG_REPO"
 bash scripts/install-deps.sh --deb >&2
 # Debian's build flags, hardening included, as a package build would set them.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
@@ -12,7 +13,7 @@ CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS) \
 cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DRPG_CXX98=ON \
     -DRPG_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build build-deb -j"$(nproc)" --target gp2x-rpg media desktop-files >&2
+cmake --build build-deb -j"$RPG_JOBS" --target gp2x-rpg media desktop-files >&2
 rm -f dist/gp2x-rpg_*.deb
 (cd build-deb && cpack -G DEB >&2)
 deb=$(ls dist/gp2x-rpg_*.deb)
@@ -33,5 +34,5 @@ grep -q '^E:' <<<"$found" && status=1
 echo "lintian:" >&2
 lintian --display-info --pedantic "$deb" >&2 || status=1
 printf '%s: %s bytes, Depends: %s\n' "$deb" "$(stat -c %s "$deb")" "$(dpkg-deb -f "$deb" Depends)" >&2
-[ $status -eq 0 ] || { echo "deb: a validator reported errors" >&2; exit 1; }
+[ $status -eq 0 ] || fail "a validator reported errors"
 echo "$deb"

@@ -3,10 +3,11 @@
 # keeps the work in build/test.dat; Ctrl+E exports straight to data/map.dat,
 # the shipped map, which the next build copies into build/Media/.
 set -eu
-cd "$(dirname "$0")/.."
-repo=$(pwd)
+. "$(dirname "$0")/lib/common.sh"
+cd "$RPG_REPO"
+repo=$RPG_REPO
 bash scripts/install-deps.sh
 cmake -S . -B build >/dev/null
-cmake --build build -j"$(nproc)" --target map-editor media
+cmake --build build -j"$RPG_JOBS" --target map-editor media
 cd build
 exec ./map-editor --export "$repo/data/map.dat" "$@"

@@ -13,5 +13,5 @@ e2e_tap 4
 e2e_move 520 108 && e2e_click 1
 e2e_tap g
 e2e_move 290 130
-import -window root "$repo/docs/editor.png" || e2e_fail "no screenshot"
+x_screenshot "$repo/docs/editor.png"
 echo "wrote $repo/docs/editor.png"

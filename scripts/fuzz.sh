@@ -7,10 +7,11 @@
 # build-fuzz/fuzz_TARGET.log. A crash leaves its input in build-fuzz/ and
 # fails the script.
 set -eu
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/lib/common.sh"
+cd "$RPG_REPO"
 seconds=${1:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DRPG_FUZZ=ON -DRPG_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_map fuzz_save media >/dev/null
+cmake --build build-fuzz -j"$RPG_JOBS" --target fuzz_map fuzz_save media >/dev/null
 
 # The play bytes every input starts with (FuzzPlay in tools/fuzz/fuzz_common.h),
 # put in front of each seed file: seed 1, the player at (1541, 2909), then
@@ -40,8 +41,10 @@ for target in map save; do
         runs=$(awk '/^stat::number_of_executed_units/ { print $2 }' "$log")
         coverage=$(grep -E '^#[0-9]+' "$log" | tail -1 | grep -oE 'cov: [0-9]+ ft: [0-9]+')
         echo "fuzz_$target: $runs inputs in ${seconds} s, $coverage, no fault found"
+        count_results "fuzz_$target" 1 0
     else
         echo "fuzz_$target: FAULT FOUND"
+        count_results "fuzz_$target" 0 1
         grep -E 'ERROR|runtime error|SUMMARY|Test unit written' "$log" | head -20
         status=1
     fi

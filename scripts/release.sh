@@ -186,7 +186,7 @@ for target in $targets; do
     if $check; then
         bash scripts/check-elf.sh --glibc "$GLIBC_FLOOR" "dist/gp2x-rpg-$target"
         echo "== $target: the unit tests and the scenarios over Debian 11's SDL2 with the bundled libraries"
-        (cd "build-release-$target" && ctest --output-on-failure -j"$RPG_JOBS")
+        run_ctest "build-release-$target" "release-$target"
         if check_launcher "$target"; then
             passed=$((passed + 1))
         else
@@ -196,5 +196,6 @@ for target in $targets; do
 done
 if $check; then
     echo "launchers: $passed passed, $failed failed"
+    count_results launchers $passed $failed
     [ $failed -eq 0 ]
 fi

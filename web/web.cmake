@@ -10,7 +10,7 @@ add_subdirectory(tools)
 set_target_properties(map-editor snapshot floor autoplay PROPERTIES EXCLUDE_FROM_ALL ON)
 
 # Under node the tools read and write the machine's own files.
-foreach(tool make-media make-icons replay)
+foreach(tool make-media make-icons replay frames)
   target_link_options(${tool} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=node
     "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/node-pre.js")
 endforeach()

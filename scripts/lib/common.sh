@@ -1,6 +1,7 @@
 # What every script of the build shares: the checkout, the versions file, the
 # cache folder, failing with one line, running as root, the Debian mirror and
-# its source packages, a private X server and the cache helper (cache.sh).
+# its source packages, a private X server, running ctest and counting results,
+# and the cache helper (cache.sh).
 # Sourced, not run: . "$(dirname "$0")/lib/common.sh"
 
 RPG_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -28,9 +29,7 @@ host_codename() { (. /etc/os-release && echo "${VERSION_CODENAME:-}"); }
 
 # The binary sources of this machine's apt for SUITE and its -updates and
 # -security suites, one "URI SUITE KEYRING" line each (KEYRING may be "-"):
-# deb822 files first, then the one-line format. RPG_DEBIAN_MIRROR, when set,
-# replaces the URI of the suite itself (an archive mirror for a suite that
-# the usual mirror no longer serves).
+# deb822 files first, then the one-line format.
 debian_sources() { # [SUITE]
     local suite=${1:-$HOST_SUITE} file
     {
@@ -59,25 +58,22 @@ debian_sources() { # [SUITE]
             sed -e 's/\[[^]]*\]//' "$file" | awk -v want="$suite" '$1 == "deb" &&
                 ($3 == want || $3 == want "-updates" || $3 == want "-security") { print $2, $3, "-" }'
         done
-    } | awk '!seen[$2]++' | if [ -n "${RPG_DEBIAN_MIRROR:-}" ]; then
-        awk -v want="$suite" -v mirror="$RPG_DEBIAN_MIRROR" '$2 == want { $1 = mirror } { print }'
-    else
-        cat
-    fi
+    } | awk '!seen[$2]++'
 }
 
-# "URI KEYRING" of SUITE itself, for debootstrap; fails naming the suite when
-# this machine's apt has none for it. A suite other than this machine's is
-# served by the same mirror as this machine's own.
+# "URI KEYRING" of SUITE itself, for debootstrap. A suite that this
+# machine's apt does not list (the release suite) comes from the mirror of
+# this machine's own suite, or from RPG_DEBIAN_MIRROR when that is set (an
+# archive of old releases, once the usual mirrors have dropped the suite).
 debian_mirror() { # [SUITE]
     local suite=${1:-$HOST_SUITE} uri key
     read -r uri _ key < <(debian_sources "$suite") || true
     if [ -z "${uri:-}" ]; then
         read -r uri _ key < <(debian_sources "$(host_codename)" | awk -v s="$(host_codename)" '$2 == s') || true
-        [ -n "${uri:-}" ] && [ -n "${RPG_DEBIAN_MIRROR:-}" ] && uri=$RPG_DEBIAN_MIRROR
+        if [ -n "${RPG_DEBIAN_MIRROR:-}" ]; then uri=$RPG_DEBIAN_MIRROR; fi
     fi
-    [ -n "${uri:-}" ] || fail "this machine's apt names no Debian mirror (set RPG_DEBIAN_MIRROR)"
-    [ "$key" = - ] && key=""
+    [ -n "${uri:-}" ] || fail "this machine's apt names no Debian mirror for $suite (set RPG_DEBIAN_MIRROR)"
+    if [ "${key:--}" = - ]; then key=""; fi
     echo "$uri $key"
 }
 
@@ -86,7 +82,7 @@ debian_mirror() { # [SUITE]
 debian_suite_served() { # SUITE
     local uri
     read -r uri _ < <(debian_mirror "$1")
-    curl -fsSI -o /dev/null --max-time 60 "$uri/dists/$1/Release" ||
+    curl -fsI -o /dev/null --max-time 60 "$uri/dists/$1/Release" ||
         fail "the mirror $uri no longer serves Debian's $1 suite (RPG_DEBIAN_MIRROR=URI names another, see the README)"
 }
 
@@ -176,25 +172,45 @@ rpg_on_exit() {
     trap '[ $BASHPID != $rpg_main_shell ] || for c in "${rpg_exit_commands[@]}"; do eval "$c"; done' EXIT
 }
 
-# A private X server on a free display: sets DISPLAY and XVFB_PID once it
-# answers (10 s at most), and stops it when the script ends.
+# A private X server: Xvfb picks a free display itself and names it once it
+# takes connections; sets DISPLAY and XVFB_PID (10 s at most) and stops the
+# server when the script ends. Without -noreset the server resets when a
+# client disconnects, and a program that connects just then silently gets
+# SDL's offscreen driver and no window.
 xvfb_start() { # [WxHxD]
-    local size=${1:-640x480x24} display=$((200 + RANDOM % 400)) deadline
-    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 "$size" -nolisten tcp -noreset >/dev/null 2>&1 &
+    local named deadline=$((SECONDS + 10))
+    named=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${1:-640x480x24}" -nolisten tcp -noreset 3>"$named" >/dev/null 2>&1 &
     XVFB_PID=$!
     rpg_on_exit xvfb_stop
-    deadline=$((SECONDS + 10))
-    until [ -S "/tmp/.X11-unix/X$display" ] && DISPLAY=":$display" xdpyinfo >/dev/null 2>&1; do
-        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb could not open display :$display"
-        [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not answer on display :$display within 10 s"
-        sleep 0.1
+    until [ -n "$(cat "$named")" ] && DISPLAY=":$(cat "$named")" xdpyinfo >/dev/null 2>&1; do
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "Xvfb could not start"
+        [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not take connections within 10 s"
+        sleep 0.05
     done
-    export DISPLAY=":$display"
+    DISPLAY=":$(cat "$named")"
+    export DISPLAY
+    rm -f "$named"
 }
 xvfb_stop() {
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=""
+}
+# The whole X screen as a picture.
+x_screenshot() { # FILE
+    import -window root "$1" || fail "no screenshot of $DISPLAY"
 }
 
 . "$RPG_REPO/scripts/lib/cache.sh"
+
+# ctest in BUILD with the test command's settings; with RPG_RESULTS set (the
+# test command sets it), its results go there as NAME.xml (JUnit).
+run_ctest() { # BUILD NAME [CTEST_ARGS...]
+    local build=$1 name=$2
+    shift 2
+    (cd "$build" && ctest --output-on-failure -j"$RPG_JOBS" ${RPG_RESULTS:+--output-junit "$RPG_RESULTS/$name.xml"} "$@")
+}
+# A step that is no ctest run leaves its own count there: NAME.count.
+count_results() { # NAME PASSED FAILED
+    [ -z "${RPG_RESULTS:-}" ] || echo "$2 $3" >"$RPG_RESULTS/$1.count"
+}

@@ -4,12 +4,12 @@
 # desktop entry's Exec line with a fresh HOME under Xvfb, and checks that the
 # game saved in $HOME/.local/share/gp2x-rpg.
 #   tests/deb/check.sh [PACKAGE.deb]     (default: scripts/deb.sh makes it)
-# The root is kept as a tarball in ${XDG_CACHE_HOME:-~/.cache}/gp2x-rpg and
-# unpacked afresh for every run.
+# The root is kept as a tarball in the cache entry deb-root-SUITE
+# (scripts/lib/cache.sh) and unpacked afresh for every run.
 set -euo pipefail
 shopt -s inherit_errexit
 . "$(dirname "$0")/../../scripts/lib/common.sh"
-RPG_NAME="deb check: FAILED"
+RPG_NAME="deb check"
 cd "$RPG_REPO"
 started=$(date +%s)
 elapsed() { echo "$(($(date +%s) - started)) s"; }
@@ -103,4 +103,5 @@ installed_media=$(in_root dpkg -L gp2x-rpg | grep '/Media$')
 [ "$(readlink "$folder/Media")" = "$installed_media" ] ||
     fail "Media in the player's folder is not a link to the installed data"
 [ "$(build/replay --position "$save")" = "$(build/replay --start)" ] || fail "the save does not hold the start position"
+count_results deb 1 0
 echo "deb check: started from its desktop entry ('$exec_line'), saved in \$HOME/.local/share/gp2x-rpg; $(elapsed) in all"

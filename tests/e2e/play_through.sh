@@ -24,10 +24,6 @@ check_save() {
     "$E2E_BUILD/replay" --same-map "$save" "$E2E_DIR/Media/map.dat" || e2e_fail "$1: the save is not whole"
 }
 
-colourful() {
-    import -window root "$1" || e2e_fail "no screenshot"
-    [ "$(identify -format %k "$1")" -gt 40 ]
-}
 
 # One scenario; a monster met while walking can stop it, and then it is
 # played again from a fresh start. The game has taken every key and played a
@@ -74,7 +70,7 @@ play() {
 
     # The save/load menu's window stands at the right; the world beside it.
     e2e_tap Return
-    e2e_wait_for "a screenshot of the world and the menu in more than 40 colours" colourful "$shot"
+    e2e_wait_for "a screenshot of the world and the menu in more than 40 colours" e2e_colourful "$shot"
     e2e_tap Return
 
     e2e_tap Escape

@@ -23,10 +23,6 @@ expect() {
     e2e_frames 2
 }
 
-colourful() {
-    import -window root "$1" || e2e_fail "no screenshot"
-    [ "$(identify -format %k "$1")" -gt 40 ]
-}
 
 # The screenshot is a 2x picture with sharp pixels when every 2 x 2 block is
 # one colour: sampling it down and up again gives it back unchanged.
@@ -47,17 +43,17 @@ E2E_SEEN=seen
 title=$(xdotool getwindowname "$E2E_WINDOW")
 [ "$title" = gp2x-rpg ] || e2e_fail "the window's title is '$title'"
 expect 640x480 full "at the start"
-e2e_wait_for "the game's picture on the full screen" colourful "$full_shot"
+e2e_wait_for "the game's picture on the full screen" e2e_colourful "$full_shot"
 sharp "$full_shot"
 
 e2e_tap alt+Return
 expect 320x240 window "after Alt+Return"
-e2e_wait_for "the game's picture in more than 40 colours in the window" colourful "$window_shot"
+e2e_wait_for "the game's picture in more than 40 colours in the window" e2e_colourful "$window_shot"
 [ "$(xdotool getwindowname "$E2E_WINDOW")" = gp2x-rpg ] || e2e_fail "the window lost its title"
 
 e2e_tap alt+Return
 expect 640x480 full "after Alt+Return again"
-e2e_wait_for "the game's picture on the full screen" colourful "$full_shot"
+e2e_wait_for "the game's picture on the full screen" e2e_colourful "$full_shot"
 sharp "$full_shot"
 
 kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game died: $(cat "$E2E_DIR/game.log")"

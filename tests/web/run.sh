@@ -5,10 +5,11 @@
 # on a desktop, on a phone and with pads.
 #   tests/web/run.sh NATIVE_BUILD_DIR     (prints "web: N passed, 0 failed")
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/lib/common.sh"
 native=$(cd "${1:?usage: run.sh NATIVE_BUILD_DIR}" && pwd)
-cd "$(dirname "$0")/../.."
+cd "$RPG_REPO"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+rpg_on_exit "rm -rf '$work'"
 
 bash scripts/web.sh
 passed=0
@@ -27,3 +28,4 @@ node tests/web/page.test.js dist/web "$start" build-web/screens | tee "$work/pag
 node tests/web/phone.test.js dist/web build-web/screens | tee -a "$work/page.log"
 passed=$((passed + $(grep -c '^ok: ' "$work/page.log")))
 echo "web: $passed passed, 0 failed"
+count_results web $passed 0

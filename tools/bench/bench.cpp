@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "busiest.h"
 #include "common/headless.h"
 #include "render/render.h"
 #include "save/save.h"
@@ -51,50 +52,11 @@ void free_images()
     }
 }
 
-// The camera position whose screen shows the most tiles of all layers.
-void find_busiest_view(int* best_x, int* best_y)
-{
-    int best = -1;
-    for (int cx = 0; cx + 16 < MAP_SIZE; cx++) {
-        for (int cy = 0; cy + 12 < MAP_SIZE; cy++) {
-            int tiles = 0;
-            for (int x = cx; x <= cx + 16; x++)
-                for (int y = cy; y <= cy + 12; y++)
-                    for (int layer = 0; layer < LAYER_COUNT; layer++)
-                        tiles += map_layers[layer][x][y] != TILE_EMPTY;
-            if (tiles > best) {
-                best = tiles;
-                *best_x = cx;
-                *best_y = cy;
-            }
-        }
-    }
-}
-
-// Puts the player in the middle of the busiest view, standing, exploring.
-void stand_in_busiest_view()
-{
-    int cx = 0, cy = 0;
-    find_busiest_view(&cx, &cy);
-    camera_x = cx * TILE_SIZE;
-    camera_y = cy * TILE_SIZE;
-    player_x = facing_x = camera_x + 160;
-    player_y = facing_y = camera_y + 120;
-    current_monster = NO_MONSTER;
-    menu_state = MENU_CLOSED;
-    up_button = down_button = left_button = right_button = accept = start_button = 0;
-}
-
 void BM_ExplorationFrame(benchmark::State& state)
 {
     stand_in_busiest_view();
-    for (auto _ : state) {
-        int x = player_x, y = player_y;
-        run_frame();
-        player_x = facing_x = x; // a push-back must not walk the player off the view
-        player_y = facing_y = y;
-        current_monster = NO_MONSTER; // nor an encounter end the exploring
-    }
+    for (auto _ : state)
+        busiest_frame();
     state.counters["camera_x"] = camera_x;
     state.counters["camera_y"] = camera_y;
 }

@@ -3,10 +3,10 @@
 # the progress probe preloaded, and input that waits until the program took it.
 # Sourced, not run. A script may set E2E_GAME after sourcing for another program.
 
+. "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/lib/common.sh"
 E2E_GAME=$1
 E2E_BUILD=$(cd "$2" && pwd)
 E2E_DIR=$(mktemp -d)
-E2E_DISPLAY_NUMBER=$((90 + RANDOM % 100))
 # tests/support/progress_probe.cpp, and the file where it keeps its counts.
 E2E_PROBE=$E2E_BUILD/tests/libprogress_probe.so
 E2E_PROGRESS=$E2E_DIR/progress
@@ -17,10 +17,9 @@ E2E_DEADLINE=60
 e2e_cleanup() {
     [ -n "${E2E_GAME_PID:-}" ] && kill "$E2E_GAME_PID" 2>/dev/null
     [ -n "${E2E_WM_PID:-}" ] && kill "$E2E_WM_PID" 2>/dev/null
-    [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     rm -rf "$E2E_DIR"
 }
-trap e2e_cleanup EXIT
+rpg_on_exit e2e_cleanup
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -122,20 +121,17 @@ e2e_mouse_down() { e2e_input E2E_BUTTONS 1 1 "the press of mouse button $1" xdot
 e2e_mouse_up() { e2e_input E2E_BUTTONS 1 1 "the release of mouse button $1" xdotool mouseup "$1"; }
 e2e_click() { e2e_mouse_down "$1" && e2e_mouse_up "$1"; }
 
-# Starts Xvfb on a display nobody uses and exports DISPLAY. The screen is
-# 320 x 240 unless a larger WIDTHxHEIGHT is given. Without -noreset the server
-# resets when the probe below disconnects, and a program that connects just
-# then silently gets SDL's offscreen driver and no window.
+# Starts Xvfb and exports DISPLAY. The screen is 320 x 240 unless a larger
+# WIDTHxHEIGHT is given.
 e2e_start_x() {
-    while [ -e "/tmp/.X${E2E_DISPLAY_NUMBER}-lock" ]; do E2E_DISPLAY_NUMBER=$((E2E_DISPLAY_NUMBER + 1)); done
-    Xvfb ":$E2E_DISPLAY_NUMBER" -screen 0 "${1:-320x240}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-    E2E_XVFB_PID=$!
-    export DISPLAY=":$E2E_DISPLAY_NUMBER"
-    e2e_wait_for "Xvfb to take connections on $DISPLAY" e2e_x_answers
+    xvfb_start "${1:-320x240}x24"
 }
-e2e_x_answers() {
-    kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb ended on $DISPLAY"
-    xdotool getmouselocation >/dev/null 2>&1
+
+# A screenshot of the whole screen in FILE that shows more than 40 colours:
+# the game's picture rather than an empty or black window.
+e2e_colourful() { # FILE
+    x_screenshot "$1"
+    [ "$(identify -format %k "$1")" -gt 40 ]
 }
 
 # Starts a window manager, which full screen and window titles need.
