@@ -99,18 +99,31 @@ async function passes(page, count, what) {
 }
 
 // Holds a console direction with press(true), until the player has moved by
-// at least `distance` pixels or a monster is met (a walking frame meets one
-// in 250), then lets go with press(false); true when the player walked all
-// the way. A monster met is no failure: the caller starts a new game.
-async function walk(page, what, press, distance) {
+// at least `distance` pixels (along `direction`, [dx, dy], when given) or a
+// monster is met (a walking frame meets one in 250), then calls press(false);
+// true when the player walked all the way. A monster met is no failure: the
+// caller starts a new game.
+async function walk(page, what, press, distance, direction = null) {
     const [x, y] = await position(page);
     await press(true);
     await until(page, what + " to walk the player " + distance + " px or meet a monster",
-        ([x, y, d]) => Module._web_in_battle() !== 0 ||
-            Math.abs(Module._web_player_x() - x) + Math.abs(Module._web_player_y() - y) >= d,
-        [x, y, distance]);
+        ([x, y, d, dir]) => Module._web_in_battle() !== 0 || d <= (dir === null
+            ? Math.abs(Module._web_player_x() - x) + Math.abs(Module._web_player_y() - y)
+            : (Module._web_player_x() - x) * dir[0] + (Module._web_player_y() - y) * dir[1]),
+        [x, y, distance, direction]);
     await press(false);
     return page.evaluate(() => Module._web_in_battle() === 0);
+}
+
+// A page in a context of its own (its own storage and service workers).
+async function open(browser, url, viewport, before, arg) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport(viewport);
+    if (before)
+        await page.evaluateOnNewDocument(before, arg);
+    await page.goto(url, { waitUntil: "domcontentloaded" });
+    return page;
 }
 
 // Plays attempt(page) in new games until one is not cut short by a monster
@@ -155,5 +168,5 @@ function finish(name) {
     process.exit(failures === 0 ? 0 : 1);
 }
 
-module.exports = { serve, launch, until, check, started, position, passes, walk, withoutMonsters,
+module.exports = { serve, launch, open, until, check, started, position, passes, walk, withoutMonsters,
                    startViewDigest, finish };

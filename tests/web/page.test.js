@@ -37,13 +37,12 @@ async function desktop(browser, shot) {
     const copy = fs.mkdtempSync(path.join(os.tmpdir(), "rpg-page-"));
     fs.cpSync(pageDir, copy, { recursive: true });
     const server = await web.serve(copy);
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
+    const opened = Date.now();
+    const page = await (await browser.createBrowserContext()).newPage();
     await page.setViewport(DESKTOP);
     const foreign = [];
     page.on("request", r => { if (!r.url().startsWith(server.url) && !r.url().startsWith("blob:")) foreign.push(r.url()); });
     try {
-        const opened = Date.now();
         await page.goto(server.url, { waitUntil: "domcontentloaded" });
         await shot(page, "loading");
         await until(page, "the first frame", started);
@@ -124,7 +123,7 @@ async function desktop(browser, shot) {
             "the manifest's icons, the favicon and the touch icon load at their sizes: " + sizes.join("; "));
         check(foreign.length === 0, "the page loads nothing from another host " + foreign.join(" "));
     } finally {
-        await context.close();
+        await page.browserContext().close();
         server.close();
         fs.rmSync(copy, { recursive: true, force: true });
     }
@@ -132,13 +131,9 @@ async function desktop(browser, shot) {
 
 // A browser that keeps nothing: the page says so and the game plays on.
 async function refusingStorage(browser, server, shot) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.setViewport(DESKTOP);
-    await page.evaluateOnNewDocument(() => {
+    const page = await web.open(browser, server.url, DESKTOP, () => {
         indexedDB.open = function () { throw new DOMException("storage refused", "QuotaExceededError"); };
     });
-    await page.goto(server.url, { waitUntil: "domcontentloaded" });
     await until(page, "the first frame without storage", started);
     await until(page, "the notice that this browser keeps no saves",
         () => !document.getElementById("notice").hidden && Module.saveFailures === 1);
@@ -148,23 +143,19 @@ async function refusingStorage(browser, server, shot) {
     await web.walk(page, "ArrowDown", keys(page, "ArrowDown"), 10);
     console.log("ok: a save the browser refuses is shown on the page and the game plays on");
     await shot(page, "save-failed");
-    await context.close();
+    await page.browserContext().close();
 }
 
 // Loading: the bar stays short of 100% while the .wasm's last kilobyte is
 // held back, and says "Starting…" once it came; a missing .wasm is one sentence.
 async function loading(browser, server, shot) {
-    let context = await browser.createBrowserContext();
-    let page = await context.newPage();
-    await page.setViewport(DESKTOP);
-    await page.evaluateOnNewDocument(() => {
+    server.held = "gp2x-rpg.wasm";
+    let page = await web.open(browser, server.url, DESKTOP, () => {
         window.statuses = [];
         new MutationObserver(() => document.getElementById("status") &&
             statuses.push(document.getElementById("status").textContent))
             .observe(document, { subtree: true, childList: true, characterData: true });
     });
-    server.held = "gp2x-rpg.wasm";
-    await page.goto(server.url, { waitUntil: "domcontentloaded" });
     await until(page, "every byte but the held kilobyte to arrive", () => {
         const total = Object.values(JSON.parse(document.getElementById("sizes").textContent)).reduce((a, b) => a + b);
         return document.getElementById("progress").value * total >= total - 1024.5;
@@ -178,21 +169,18 @@ async function loading(browser, server, shot) {
     const full = statuses.indexOf("Loading… 100%");
     check(waiting[1] < 1 && !waiting[0].includes("100%") && full >= 0 && statuses[full + 1] === "Starting…",
         "the bar shows " + waiting[0] + " while a kilobyte of the .wasm is missing, then " + statuses.slice(-2).join(", "));
-    await context.close();
+    await page.browserContext().close();
     server.held = null;
 
-    context = await browser.createBrowserContext();
-    page = await context.newPage();
-    await page.setViewport(DESKTOP);
     server.missing = "gp2x-rpg.wasm";
-    await page.goto(server.url, { waitUntil: "domcontentloaded" });
+    page = await web.open(browser, server.url, DESKTOP);
     await until(page, "the sentence that the .wasm is missing",
         () => document.getElementById("progress").hidden && !document.getElementById("loading").hidden);
     const sentence = await page.evaluate(() => document.getElementById("status").textContent);
     check(/^The game could not start: [^.]*404[^.]*gp2x-rpg\.wasm\.$/.test(sentence), "a missing .wasm says: " + sentence);
     await shot(page, "missing-wasm");
     server.missing = null;
-    await context.close();
+    await page.browserContext().close();
 }
 
 async function main() {

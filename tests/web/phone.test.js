@@ -63,21 +63,8 @@ async function fits(page, orientation) {
         " with no scroll (" + f.scroll + " x " + f.tall + ")");
 }
 
-// Waits until the player has moved `distance` px along (dx, dy), or a
-// monster is met; true when the player walked.
-async function walked(page, what, [dx, dy], distance) {
-    const [x, y] = await position(page);
-    await until(page, what + " to walk the player " + distance + " px or meet a monster",
-        ([x, y, dx, dy, d]) => Module._web_in_battle() !== 0 ||
-            (Module._web_player_x() - x) * dx + (Module._web_player_y() - y) * dy >= d, [x, y, dx, dy, distance]);
-    return page.evaluate(() => Module._web_in_battle() === 0);
-}
-
 async function phone(browser, server, shot) {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.setViewport(PHONE);
-    await page.goto(server.url, { waitUntil: "domcontentloaded" });
+    const page = await web.open(browser, server.url, PHONE);
     await until(page, "the first frame on the phone", started);
     await fits(page, "portrait");
     await shot(page, "phone-portrait");
@@ -89,15 +76,10 @@ async function phone(browser, server, shot) {
         await centre(page, "up"), await centre(page, "A")];
     let stopped;
     await web.withoutMonsters(page, async function () {
-        await fingers.down(0, right);
-        if (!await walked(page, "a finger on right", [1, 0], 12))
-            return fingers.lift().then(() => false);
-        await fingers.move(0, down);
-        if (!await walked(page, "the finger slid to down", [0, 1], 12))
-            return fingers.lift().then(() => false);
-        await fingers.move(0, up);
-        await fingers.down(1, a);
-        if (!await walked(page, "a finger on up and one on A", [0, -1], 12))
+        if (!await web.walk(page, "a finger on right", d => d && fingers.down(0, right), 12, [1, 0]) ||
+            !await web.walk(page, "the finger slid to down", d => d && fingers.move(0, down), 12, [0, 1]) ||
+            !await web.walk(page, "a finger on up and one on A",
+                d => d && fingers.move(0, up).then(() => fingers.down(1, a)), 12, [0, -1]))
             return fingers.lift().then(() => false);
         await fingers.up(1);
         await fingers.up(0);
@@ -117,7 +99,7 @@ async function phone(browser, server, shot) {
     await page.keyboard.press("ArrowLeft");
     check(await page.$eval("#dpad", e => getComputedStyle(e).display === "none"),
         "the touch controls hide once a key is used");
-    await context.close();
+    await page.browserContext().close();
 }
 
 // A stand-in pad in the standard layout, as a browser presents one: it
@@ -145,11 +127,7 @@ function standInPad(presentAtLoad) {
 
 async function pad(browser, server, presentAtLoad) {
     const when = presentAtLoad ? "present at load" : "connected after three seconds of play";
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.setViewport({ width: 1000, height: 900 });
-    await page.evaluateOnNewDocument(standInPad, presentAtLoad);
-    await page.goto(server.url, { waitUntil: "domcontentloaded" });
+    const page = await web.open(browser, server.url, { width: 1000, height: 900 }, standInPad, presentAtLoad);
     await until(page, "the first frame", started);
     const press = button => down => page.evaluate((b, d) => standIn.press(b, d), button, down);
     await web.withoutMonsters(page, async function () {
@@ -172,7 +150,7 @@ async function pad(browser, server, presentAtLoad) {
         await until(page, "a new game after the pad's A on Start again", started);
         console.log("ok: the pad's shoulder button ends the game and its A starts a new one");
     }
-    await context.close();
+    await page.browserContext().close();
 }
 
 async function main() {
