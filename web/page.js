@@ -222,6 +222,7 @@
                 document.getElementById("loading").hidden = true;
                 if (!root.classList.contains("touch"))
                     canvas.focus();
+                held = new Set(); // what fingers held while loading is told now
                 settle();
                 keepOffline();
             }
