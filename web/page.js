@@ -316,10 +316,11 @@
             return;
         }
         statusLine.textContent = "Starting…";
-        Module.wasmBinary = files["gp2x-rpg.wasm"];
-        Module.getPreloadedPackage = function () { return files["gp2x-rpg.data"]; };
+        const file = ending => files[Object.keys(files).find(name => name.endsWith(ending))];
+        Module.wasmBinary = file(".wasm");
+        Module.getPreloadedPackage = function () { return file(".data"); };
         const script = document.createElement("script");
-        script.src = URL.createObjectURL(new Blob([files["gp2x-rpg.js"]], { type: "text/javascript" }));
+        script.src = URL.createObjectURL(new Blob([file(".js")], { type: "text/javascript" }));
         document.body.appendChild(script);
     }
 
