@@ -76,6 +76,15 @@ async function until(page, what, fn, arg, timeout = 30000) {
     }
 }
 
+// Does action() and waits until it has loaded the page again.
+async function loadsAgain(page, what, action, timeout = 30000) {
+    try {
+        await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded", timeout: timeout }), action()]);
+    } catch (e) {
+        throw new Error("waited " + timeout / 1000 + " s for " + what + " to load the page again: " + e.message);
+    }
+}
+
 let failures = 0;
 function check(ok, what) {
     console.log((ok ? "ok: " : "FAILED: ") + what);
@@ -136,7 +145,7 @@ async function withoutMonsters(page, attempt) {
         if (game === 5)
             throw new Error("five new games in a row met a monster");
         console.log("note: a monster was met on the walk; a new game");
-        await page.reload({ waitUntil: "domcontentloaded" });
+        await loadsAgain(page, "a reload for a new game", () => page.reload());
         await until(page, "the first frame of a new game", started);
     }
 }
@@ -168,5 +177,5 @@ function finish(name) {
     process.exit(failures === 0 ? 0 : 1);
 }
 
-module.exports = { serve, launch, open, until, check, started, position, passes, walk, withoutMonsters,
+module.exports = { serve, launch, open, until, loadsAgain, check, started, position, passes, walk, withoutMonsters,
                    startViewDigest, finish };

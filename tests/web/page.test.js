@@ -71,7 +71,7 @@ async function desktop(browser, shot) {
         await page.evaluate(() => navigator.serviceWorker.getRegistration().then(r => r.update()));
         await until(page, "the page to offer the new version", () => !document.getElementById("update").hidden);
         await shot(page, "update");
-        await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded" }), page.click("#reload")]);
+        await web.loadsAgain(page, "the Reload button", () => page.click("#reload"));
         await until(page, "the first frame of the new version", started);
         const fresh = await position(page);
         const css = await page.evaluate(() => fetch("page.css").then(r => r.text()));
@@ -88,7 +88,7 @@ async function desktop(browser, shot) {
         // Offline: no server, no network; the page and the game still start.
         server.offline = true;
         await page.setOfflineMode(true);
-        await page.reload({ waitUntil: "domcontentloaded" });
+        await web.loadsAgain(page, "a reload offline", () => page.reload());
         await until(page, "the first frame offline", started);
         await startViewIsNative(page, " offline");
         await page.setOfflineMode(false);
@@ -99,7 +99,7 @@ async function desktop(browser, shot) {
         await until(page, "the page to show the end of the game", () => !document.getElementById("ended").hidden);
         check(await page.evaluate(() => document.activeElement.id === "again"), "the end notice has the focus");
         await shot(page, "ended");
-        await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded" }), page.keyboard.press("Enter")]);
+        await web.loadsAgain(page, "Enter on Start again", () => page.keyboard.press("Enter"));
         await until(page, "a new game after Enter on Start again", started);
         await web.walk(page, "ArrowDown", keys(page, "ArrowDown"), 10);
         console.log("ok: Escape ends the game, and Enter starts a new one that walks");

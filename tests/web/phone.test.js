@@ -146,7 +146,7 @@ async function pad(browser, server, presentAtLoad) {
     if (presentAtLoad) {
         await press(PAD_LEFT_SHOULDER)(true);
         await until(page, "the pad's shoulder button to end the game", () => !document.getElementById("ended").hidden);
-        await Promise.all([page.waitForNavigation({ waitUntil: "domcontentloaded" }), press(PAD_A)(true)]);
+        await web.loadsAgain(page, "the pad's A on Start again", () => press(PAD_A)(true));
         await until(page, "a new game after the pad's A on Start again", started);
         console.log("ok: the pad's shoulder button ends the game and its A starts a new one");
     }
