@@ -340,6 +340,11 @@
         navigator.serviceWorker.register("sw.js").then(function (registration) {
             if (registration.waiting && navigator.serviceWorker.controller)
                 offerUpdate(registration.waiting);
+            // A player coming back to the page hears of a build made meanwhile.
+            document.addEventListener("visibilitychange", function () {
+                if (!document.hidden)
+                    registration.update().catch(function () {});
+            });
             registration.addEventListener("updatefound", function () {
                 const worker = registration.installing;
                 worker.addEventListener("statechange", function () {
