@@ -121,9 +121,10 @@ int main(int argc, char** argv)
             for (int x = 0; x < size; x++) {
                 unsigned char* out = &icon[(y * size + x) * 4];
                 const int ix = x - margin, iy = y - margin;
+                const int sx = (2 * ix + 1) * side / (2 * inner), sy = (2 * iy + 1) * side / (2 * inner);
                 const unsigned char* in = NULL;
                 if (ix >= 0 && ix < inner && iy >= 0 && iy < inner)
-                    in = &square[((2 * iy + 1) * side / (2 * inner) * side + (2 * ix + 1) * side / (2 * inner)) * 4];
+                    in = &square[(sy * side + sx) * 4];
                 if (maskable && (in == NULL || in[3] == 0)) {
                     out[0] = (unsigned char)(background >> 16);
                     out[1] = (unsigned char)(background >> 8);
