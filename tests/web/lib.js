@@ -177,5 +177,27 @@ function finish(name) {
     process.exit(failures === 0 ? 0 : 1);
 }
 
+// Runs a test program's checks, body(browser, server, shot), with one browser
+// and the page served from pageDir; shot(page, name) keeps a screenshot in
+// shotsDir. Exits with the count of failed checks, or on the first error.
+function run(name, pageDir, shotsDir, body) {
+    (async function () {
+        fs.mkdirSync(shotsDir, { recursive: true });
+        const shot = (page, label) => page.screenshot({ path: path.join(shotsDir, label + ".png") });
+        const browser = await launch();
+        const server = await serve(pageDir);
+        try {
+            await body(browser, server, shot);
+        } finally {
+            await browser.close();
+            server.close();
+        }
+        finish(name);
+    })().catch(function (e) {
+        console.log("FAILED: " + e.message);
+        process.exit(1);
+    });
+}
+
 module.exports = { serve, launch, open, until, loadsAgain, check, started, position, passes, walk, withoutMonsters,
-                   startViewDigest, finish };
+                   startViewDigest, run };

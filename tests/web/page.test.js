@@ -183,23 +183,8 @@ async function loading(browser, server, shot) {
     await page.browserContext().close();
 }
 
-async function main() {
-    fs.mkdirSync(shotsDir, { recursive: true });
-    const shot = (page, name) => page.screenshot({ path: path.join(shotsDir, name + ".png") });
-    const browser = await web.launch();
-    const server = await web.serve(pageDir);
-    try {
-        await desktop(browser, shot);
-        await refusingStorage(browser, server, shot);
-        await loading(browser, server, shot);
-    } finally {
-        await browser.close();
-        server.close();
-    }
-    web.finish("web page");
-}
-
-main().catch(function (e) {
-    console.log("FAILED: " + e.message);
-    process.exit(1);
+web.run("web page", pageDir, shotsDir, async function (browser, server, shot) {
+    await desktop(browser, shot);
+    await refusingStorage(browser, server, shot);
+    await loading(browser, server, shot);
 });

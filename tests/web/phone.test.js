@@ -3,8 +3,6 @@
 // (the browser's pad list replaced) present at load or connected later.
 //   node phone.test.js PAGE_DIR SHOTS_DIR
 "use strict";
-const fs = require("fs");
-const path = require("path");
 const web = require("./lib.js");
 const { until, check, started, position } = web;
 
@@ -153,23 +151,8 @@ async function pad(browser, server, presentAtLoad) {
     await page.browserContext().close();
 }
 
-async function main() {
-    fs.mkdirSync(shotsDir, { recursive: true });
-    const shot = (page, name) => page.screenshot({ path: path.join(shotsDir, name + ".png") });
-    const browser = await web.launch();
-    const server = await web.serve(pageDir);
-    try {
-        await phone(browser, server, shot);
-        await pad(browser, server, true);
-        await pad(browser, server, false);
-    } finally {
-        await browser.close();
-        server.close();
-    }
-    web.finish("phone and pads");
-}
-
-main().catch(function (e) {
-    console.log("FAILED: " + e.message);
-    process.exit(1);
+web.run("phone and pads", pageDir, shotsDir, async function (browser, server, shot) {
+    await phone(browser, server, shot);
+    await pad(browser, server, true);
+    await pad(browser, server, false);
 });
