@@ -10,6 +10,7 @@
 # sysroot's .runtime/.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${RPG_RELEASE_PROCESSOR})
+include(${CMAKE_CURRENT_LIST_DIR}/versions.cmake)
 
 foreach(name SYSROOT BUNDLE)
   if(DEFINED ENV{RPG_${name}})
@@ -17,7 +18,7 @@ foreach(name SYSROOT BUNDLE)
   endif()
 endforeach()
 if(NOT RPG_SYSROOT OR NOT EXISTS ${RPG_SYSROOT}/.sysroot-packages)
-  message(FATAL_ERROR "No ${RPG_DEBIAN_ARCH} release sysroot: set RPG_SYSROOT to what scripts/sysroot.sh ${RPG_DEBIAN_ARCH} bullseye prints")
+  message(FATAL_ERROR "No ${RPG_DEBIAN_ARCH} release sysroot: set RPG_SYSROOT to what scripts/sysroot.sh ${RPG_DEBIAN_ARCH} ${RPG_RELEASE_SUITE} prints")
 endif()
 set(RPG_RUNTIME_ROOT ${RPG_SYSROOT}/.runtime)
 

@@ -1,5 +1,5 @@
 # The release folder for 64-bit ARM handhelds, built against Debian 11's glibc.
-#   cmake -S . -B build-release-aarch64 -DCMAKE_TOOLCHAIN_FILE=cmake/release-aarch64.cmake
+#   scripts/release.sh aarch64 (sets RPG_SYSROOT and RPG_BUNDLE for the build in build-release-aarch64)
 set(RPG_RELEASE_ARCH aarch64)
 set(RPG_DEBIAN_ARCH arm64)
 set(RPG_RELEASE_PROCESSOR aarch64)

@@ -1,5 +1,5 @@
 # The release folder for 32-bit ARM handhelds (hard float), built against Debian 11's glibc.
-#   cmake -S . -B build-release-armhf -DCMAKE_TOOLCHAIN_FILE=cmake/release-armhf.cmake
+#   scripts/release.sh armhf (sets RPG_SYSROOT and RPG_BUNDLE for the build in build-release-armhf)
 set(RPG_RELEASE_ARCH armhf)
 set(RPG_DEBIAN_ARCH armhf)
 set(RPG_RELEASE_PROCESSOR arm)

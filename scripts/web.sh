@@ -128,14 +128,20 @@ PKG_CONFIG_LIBDIR=$pc cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DRPG_WE
     -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node);--no-experimental-fetch" \
     -DCMAKE_CXX_FLAGS="-I$libs/include/SDL" -DCMAKE_FIND_ROOT_PATH_MODE_LIBRARY=BOTH \
     >"$build/game.log" 2>&1 || fail "configure failed (see $build/game.log)"
-cmake --build "$build" -j"$jobs" >>"$build/game.log" 2>&1 || fail "build failed (see $build/game.log)"
+cmake --build "$build" -j"$RPG_JOBS" >>"$build/game.log" 2>&1 || fail "build failed (see $build/game.log)"
 
-# The page: the game's files, our page, and the controls table of the README
-# (less Alt+Return: the page has its own full-screen button).
+# The page: the game's files and icons, our page, its manifest, and the
+# controls table of the README (less Alt+Return: the page has its own
+# full-screen button); then the sizes and the service worker (web-seal.sh).
 out=$RPG_REPO/dist/web
 rm -rf "$out"
 mkdir -p "$out"
-cp "$build"/gp2x-rpg.js "$build"/gp2x-rpg.wasm "$build"/gp2x-rpg.data web/page.js web/page.css "$out/"
+cp "$build"/gp2x-rpg.js "$build"/gp2x-rpg.wasm "$build"/gp2x-rpg.data web/page.js web/page.css \
+    web/manifest.webmanifest "$out/"
+for size in 192 512; do
+    cp "$build/icons/plain/${size}x$size/apps/gp2x-rpg.png" "$out/icon-$size.png"
+    cp "$build/icons/maskable/${size}x$size/apps/gp2x-rpg.png" "$out/icon-maskable-$size.png"
+done
 controls=$(sed -n '/^## Controls/,/^## /p' README.md | grep '^|' | grep -v 'Alt+Return' | awk -F'|' '
     NR == 2 { next }
     {
@@ -148,4 +154,5 @@ controls=$(sed -n '/^## Controls/,/^## /p' README.md | grep '^|' | grep -v 'Alt+
 awk -v table="<table>
 $controls
 </table>" '/<!-- controls -->/ { print table; next } { print }' web/index.html >"$out/index.html"
+bash scripts/web-seal.sh "$out" || fail "cannot seal $out"
 echo "web: the page is in $out (python3 -m http.server there, then open http://localhost:8000/)" >&2

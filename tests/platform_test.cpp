@@ -169,6 +169,29 @@ TEST(PadLayout, UsedOnlyWhenTheLibrarySettingAsksForIt)
     detect_pad_layout();
 }
 
+// The web page's touch controls push console-button events into the
+// library's queue: they reach the game as their own buttons in either layout.
+TEST(PadLayout, ConsoleButtonEventsMeanTheirButtonsInEitherLayout)
+{
+    reset_game_state();
+    open_test_screen();
+    for (const char* value : { "0", "1" }) {
+        setenv(SETTING, value, 1);
+        detect_pad_layout();
+        for (bool pressed : { true, false }) {
+            SDL_Event event {};
+            event.type = pressed ? CONSOLE_BUTTON_DOWN_EVENT : CONSOLE_BUTTON_UP_EVENT;
+            event.user.code = GP2X_RIGHT;
+            ASSERT_EQ(SDL_PushEvent(&event), 0);
+            read_input();
+            EXPECT_EQ(directions(), Ints({ 0, 0, 0, pressed ? BUTTON_PRESSED : BUTTON_RELEASED }))
+                << "setting " << value << (pressed ? ", pressed" : ", let go");
+        }
+    }
+    unsetenv(SETTING);
+    detect_pad_layout();
+}
+
 // SDL2 beneath sdl12-compat makes virtual pads: one of them goes through the
 // library and the game's own start-up, to show that the layout and the
 // setting are the library's.

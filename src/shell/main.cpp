@@ -10,7 +10,7 @@ int main(int, char**)
     if (!enter_play_folder() || !init_video())
         return 1;
     init_game();
-    run_main_loop();
+    run_main_loop(WEB_AFTER_PASS);
     web_game_ended();
     quit_to_launcher();
     return 0;

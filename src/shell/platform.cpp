@@ -191,6 +191,10 @@ int translate_event(const SDL_Event& event, ButtonChange* at, int max)
             changes.add(button, event.type == SDL_KEYDOWN);
         break;
     }
+    case CONSOLE_BUTTON_DOWN_EVENT:
+    case CONSOLE_BUTTON_UP_EVENT:
+        changes.add(event.user.code, event.type == CONSOLE_BUTTON_DOWN_EVENT);
+        break;
     case SDL_QUIT:
         // A desktop window must close when asked: treat it as the L button.
         changes.add(GP2X_L, true);

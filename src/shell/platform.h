@@ -48,6 +48,12 @@ const int PAD_AXIS_LEFT_Y = 1;
 const int PAD_STICK_PRESS = 12000;
 const int PAD_STICK_RELEASE = 9000;
 
+// A console button pressed or let go by something that is neither a key nor
+// a joystick (the web page's touch controls): an SDL user event of one of
+// these two types, whose code is the console button's number.
+const int CONSOLE_BUTTON_DOWN_EVENT = SDL_USEREVENT;
+const int CONSOLE_BUTTON_UP_EVENT = SDL_USEREVENT + 1;
+
 // One console button going down or up, as the game reads it.
 struct ButtonChange {
     int button;
@@ -60,10 +66,11 @@ const int MAX_EVENT_CHANGES = 2;
 
 // Turns one SDL event into the console-button changes it means, at most
 // `max` of them written to `changes`, and returns their number. The console's
-// joystick buttons come through unchanged; keys, the window's close request
-// (L) and a pad in the game-controller layout are mapped here, the pad's
-// stick and D-pad remembered in between. Alt+Return switches the screen
-// between full screen and a window and means no change.
+// joystick buttons and the console-button events come through unchanged;
+// keys, the window's close request (L) and a pad in the game-controller
+// layout are mapped here, the pad's stick and D-pad remembered in between.
+// Alt+Return switches the screen between full screen and a window and means
+// no change.
 int translate_event(const SDL_Event& event, ButtonChange* changes, int max);
 
 // Decides whether joystick 0 is a pad in the game-controller layout (see

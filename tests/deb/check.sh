@@ -9,7 +9,7 @@
 set -euo pipefail
 shopt -s inherit_errexit
 . "$(dirname "$0")/../../scripts/lib/common.sh"
-RPG_NAME="deb check: FAILED"
+RPG_NAME="deb check"
 cd "$RPG_REPO"
 started=$(date +%s)
 elapsed() { echo "$(($(date +%s) - started)) s"; }

@@ -30,7 +30,8 @@ get() { cache_build entry builder "$work/input"; }
 echo one >"$work/input"
 touch "$work/die-halfway"
 (get >/dev/null 2>&1) || true
-check "a build killed halfway leaves no entry" test ! -e "$RPG_CACHE/entry"
+entries() { find "$RPG_CACHE" -maxdepth 1 -name 'entry-*' -type d ! -name '*.building' | wc -l; }
+check "a build killed halfway leaves no entry" test "$(entries)" -eq 0
 rm "$work/die-halfway"
 entry=$(get 2>/dev/null)
 check "the next run builds it again, whole" grep -qx one "$entry/whole"
@@ -38,8 +39,10 @@ check "and that was the second build" test "$(builds)" -eq 2
 get >/dev/null 2>&1
 check "an unchanged input builds nothing" test "$(builds)" -eq 2
 echo two >"$work/input"
+first_entry=$entry
 entry=$(get 2>/dev/null)
 check "a changed input builds again" grep -qx two "$entry/whole"
+check "beside the entry of the other input" grep -qx one "$first_entry/whole"
 check "a changed step builds again" test "$(cache_key builder "$work/input")" != \
     "$(CACHE_FUNCTIONS=get cache_key builder "$work/input")"
 
@@ -57,6 +60,7 @@ rm "$work/hold"
 wait $first $second
 check "two at once built once" test "$(builds)" -eq 4
 check "and both got the entry" test "$(cat "$work/first")" = "$(cat "$work/second")" -a -n "$(cat "$work/first")"
+entry=$(cat "$work/first")
 check "holding the new input" grep -qx three "$entry/whole"
 
 # A builder that fails keeps the old entry and fails the script.
@@ -67,6 +71,14 @@ set +e
 status=$?
 set -e
 check "a failing step fails the script" test $status -ne 0
-check "and leaves the entry it had" grep -qx three "$RPG_CACHE/entry/whole"
+check "and leaves no entry" test ! -e "$RPG_CACHE/entry-$(cache_key broken "$work/input")"
+check "but those it had" grep -qx three "$entry/whole"
+
+# An entry nobody asked for lately goes when another is built; one asked for stays.
+touch -d '5 days ago' "$first_entry.used"
+echo five >"$work/input"
+get >/dev/null 2>&1
+check "an entry nobody asked for in days is removed" test ! -e "$first_entry"
+check "one asked for lately stays" grep -qx three "$entry/whole"
 
 [ $failures -eq 0 ]

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The web page's proof: builds it (scripts/web.sh), plays the recorded
 # scenarios with the WebAssembly replay tool under node, and checks the page
-# in headless Chromium against the native build's frame of the same place.
+# in headless Chromium against the native build's frame of the same place,
+# on a desktop, on a phone and with pads.
 #   tests/web/run.sh NATIVE_BUILD_DIR     (prints "web: N passed, 0 failed")
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/lib/common.sh"
@@ -24,6 +25,7 @@ printf 'seed 1\nend 2\n' >"$work/start.replay"
 start=$("$native/replay" --media "$native/Media" --trace "$work/start.replay" | sed -n 's/^1: .* screen //p')
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 node tests/web/page.test.js dist/web "$start" build-web/screens | tee "$work/page.log"
+node tests/web/phone.test.js dist/web build-web/screens | tee -a "$work/page.log"
 passed=$((passed + $(grep -c '^ok: ' "$work/page.log")))
 echo "web: $passed passed, 0 failed"
 count_results web $passed 0

@@ -1,8 +1,12 @@
-// make-icons: draws the desktop icons from the game's own art, the robot the
-// player walks as, cut from the character sheet as the game cuts it, on a
-// transparent square and scaled with sharp pixels. Run it where Media/ is:
+// make-icons: draws the desktop and web page icons from the game's own art,
+// the robot the player walks as, cut from the character sheet as the game
+// cuts it, on a transparent square and scaled with sharp pixels. A maskable
+// icon (an installed web page's) fills its square with a colour and keeps the
+// robot, scaled by a whole number, inside the middle that every mask shows.
+// Run it where Media/ is:
 //
-//   make-icons OUT_FOLDER SIZE...     (writes OUT_FOLDER/SIZExSIZE/apps/gp2x-rpg.png)
+//   make-icons [--maskable RRGGBB] OUT_FOLDER SIZE...
+//                                     (writes OUT_FOLDER/SIZExSIZE/apps/gp2x-rpg.png)
 #include <SDL.h>
 
 #include <cstdio>
@@ -45,8 +49,22 @@ bool make_folders(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    // The background of a maskable icon, when one is asked for.
+    bool maskable = false;
+    unsigned long background = 0;
+    if (argc > 2 && std::string(argv[1]) == "--maskable") {
+        char* end = NULL;
+        background = std::strtoul(argv[2], &end, 16);
+        maskable = std::string(argv[2]).size() == 6 && *end == '\0';
+        if (!maskable) {
+            std::fprintf(stderr, "make-icons: %s is not a colour RRGGBB\n", argv[2]);
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make-icons OUT_FOLDER SIZE...\n");
+        std::fprintf(stderr, "usage: make-icons [--maskable RRGGBB] OUT_FOLDER SIZE...\n");
         return 2;
     }
     if (!open_screen())
@@ -94,13 +112,29 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "make-icons: %s is not a size\n", argv[i]);
             return 2;
         }
-        // Each icon pixel takes the sheet pixel under its centre.
+        // Each icon pixel takes the sheet pixel under its centre. A maskable
+        // icon's robot stays inside the middle 56%, the largest square in
+        // the circle of 80% that every mask keeps.
+        const int inner = maskable && size * 56 / 100 >= side ? size * 56 / 100 / side * side : size;
+        const int margin = (size - inner) / 2;
         std::vector<unsigned char> icon(size * size * 4);
         for (int y = 0; y < size; y++)
             for (int x = 0; x < size; x++) {
-                const int sx = (2 * x + 1) * side / (2 * size), sy = (2 * y + 1) * side / (2 * size);
-                for (int c = 0; c < 4; c++)
-                    icon[(y * size + x) * 4 + c] = square[(sy * side + sx) * 4 + c];
+                unsigned char* out = &icon[(y * size + x) * 4];
+                const int ix = x - margin, iy = y - margin;
+                const int sx = (2 * ix + 1) * side / (2 * inner), sy = (2 * iy + 1) * side / (2 * inner);
+                const unsigned char* in = NULL;
+                if (ix >= 0 && ix < inner && iy >= 0 && iy < inner)
+                    in = &square[(sy * side + sx) * 4];
+                if (maskable && (in == NULL || in[3] == 0)) {
+                    out[0] = (unsigned char)(background >> 16);
+                    out[1] = (unsigned char)(background >> 8);
+                    out[2] = (unsigned char)background;
+                    out[3] = 255;
+                } else {
+                    for (int c = 0; c < 4; c++)
+                        out[c] = in != NULL ? in[c] : 0;
+                }
             }
         const std::string path = std::string(argv[1]) + "/" + argv[i] + "x" + argv[i] + "/apps/gp2x-rpg.png";
         if (!make_folders(path) || !write_png_rgba(path, size, size, icon.data()))
