@@ -176,7 +176,7 @@ TEST(PadLayout, ConsoleButtonEventsMeanTheirButtonsInEitherLayout)
     reset_game_state();
     open_test_screen();
     for (const char* value : { "0", "1" }) {
-        setenv(SETTING, value, 1);
+        set_environment(SETTING, value, true);
         detect_pad_layout();
         for (bool pressed : { true, false }) {
             SDL_Event event {};
@@ -188,7 +188,7 @@ TEST(PadLayout, ConsoleButtonEventsMeanTheirButtonsInEitherLayout)
                 << "setting " << value << (pressed ? ", pressed" : ", let go");
         }
     }
-    unsetenv(SETTING);
+    set_environment(SETTING, NULL, true);
     detect_pad_layout();
 }
 
