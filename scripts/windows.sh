@@ -221,6 +221,17 @@ verdict "$([[ $subsystem == *"Windows GUI"* ]] && echo yes)" "gp2x-rpg.exe is a 
 version=$(sed -n '1s/^gp2x-rpg (\([^)]*\)).*/\1/p' packaging/changelog)
 verdict "$(strings -e l "$folder/gp2x-rpg.exe" | grep -qx "$version" && echo yes)" \
     "gp2x-rpg.exe carries its version, $version"
+# Each picture of the icon file that make-icons' images became is in the
+# game's resources as it is.
+hex() { od -An -v -tx1 "$@" | tr -d ' \n'; }
+ico=$build/packaging/gp2x-rpg.ico game_hex=$(hex "$folder/gp2x-rpg.exe")
+pictures=$(od -An -tu2 -j4 -N2 "$ico" | tr -d ' ') carried=0
+for i in $(seq 0 $((pictures - 1))); do
+    read -r size offset < <(od -An -tu4 -j$((6 + 16 * i + 8)) -N8 "$ico")
+    [[ $game_hex == *"$(hex -j"$offset" -N"$size" "$ico")"* ]] && carried=$((carried + 1))
+done
+verdict "$([ "$pictures" -gt 0 ] && [ "$carried" = "$pictures" ] && echo yes)" \
+    "gp2x-rpg.exe carries the game's icon, $carried of its $pictures sizes"
 
 echo "== windows: the unit tests and the scenarios under Wine"
 status=0
