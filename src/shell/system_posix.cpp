@@ -1,5 +1,8 @@
 // The operating system's side of files, folders and the environment on POSIX
 // systems: the console, Linux desktops and the web page's file system.
+// A 32-bit system reads folders and files of a 64-bit one (inode numbers,
+// sizes) only with 64-bit offsets; elsewhere this changes nothing.
+#define _FILE_OFFSET_BITS 64
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
