@@ -1,7 +1,5 @@
 // The program's entry point: start-up, the main loop, and the return to the
 // console's launcher. It returns only when the launcher cannot be started.
-#include <SDL.h>
-
 #include "shell/shell.h"
 #include "shell/system.h"
 #include "shell/web.h"
@@ -15,9 +13,6 @@ int main(int, char**)
     run_main_loop(WEB_AFTER_PASS);
     web_game_ended();
     quit_to_launcher();
-    // Not on the console: the library closes the window and lets go of the
-    // screen and the pads before the program ends, rather than leaving them
-    // to the system's exit (which Wine has been seen to crash in).
-    SDL_Quit();
+    leave_play();
     return 0;
 }

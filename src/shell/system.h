@@ -66,4 +66,10 @@ const char* program_name();
 // one line on stderr when there is no such folder.
 bool enter_play_folder();
 
+// After the game, off the console: on Windows the library shuts down, closing
+// its window and letting go of the pads before the program ends (Wine was
+// seen to crash once in an exit that left them open); elsewhere nothing, as
+// sdl12-compat over an older SDL2 crashes in that shutdown.
+void leave_play();
+
 #endif

@@ -138,3 +138,5 @@ bool enter_play_folder()
 {
     return true;
 }
+
+void leave_play() {}

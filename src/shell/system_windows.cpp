@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <SDL.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -255,3 +257,5 @@ bool enter_play_folder()
     set_environment("SDL12COMPAT_USE_GAME_CONTROLLERS", "1", false);
     return true;
 }
+
+void leave_play() { SDL_Quit(); }
