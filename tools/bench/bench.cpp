@@ -7,11 +7,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "busiest.h"
-#include "common/headless.h"
 #include "render/render.h"
 #include "save/save.h"
 #include "shell/game_state.h"
@@ -137,21 +135,8 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (!open_screen())
+    if (!start_beside_media("bench") || mkdtemp(scratch) == nullptr)
         return 1;
-    init_game_seeded(1);
-    if (tileset0 == nullptr || boxes_remaining == 0) {
-        std::fprintf(stderr, "bench: run me from the build folder, beside Media/\n");
-        return 1;
-    }
-    if (mkdtemp(scratch) == nullptr)
-        return 1;
-
-    if (argc > 1 && std::strcmp(argv[1], "--busiest") == 0) {
-        stand_in_busiest_view();
-        std::printf("%d %d\n", player_x, player_y);
-        return 0;
-    }
 
     benchmark::Initialize(&argc, argv);
     FrameShareReporter reporter;

@@ -1,9 +1,24 @@
 // The busiest view of the map and one exploration frame standing in it.
 #include "busiest.h"
 
+#include <cstdio>
+
+#include "common/headless.h"
 #include "shell/game_state.h"
 #include "shell/shell.h"
 #include "world/world.h"
+
+bool start_beside_media(const char* tool)
+{
+    if (!open_screen())
+        return false;
+    init_game_seeded(1);
+    if (tileset0 == NULL || boxes_remaining == 0) {
+        std::fprintf(stderr, "%s: run me from the build folder, beside Media/\n", tool);
+        return false;
+    }
+    return true;
+}
 
 void find_busiest_view(int* best_x, int* best_y)
 {

@@ -3,6 +3,11 @@
 #ifndef BUSIEST_H
 #define BUSIEST_H
 
+// Opens the headless screen and starts a new game with seed 1 from the
+// Media/ of the working folder; false after a line on stderr, naming `tool`,
+// when there is no Media/ there.
+bool start_beside_media(const char* tool);
+
 // The camera position, in cells, whose screen shows the most tiles of all layers.
 void find_busiest_view(int* best_x, int* best_y);
 

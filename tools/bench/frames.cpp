@@ -6,20 +6,13 @@
 #include <cstdlib>
 
 #include "busiest.h"
-#include "common/headless.h"
 #include "shell/game_state.h"
-#include "shell/shell.h"
 
 int main(int argc, char** argv)
 {
     int frames = argc > 1 ? std::atoi(argv[1]) : 100;
-    if (!open_screen())
+    if (!start_beside_media("frames"))
         return 1;
-    init_game_seeded(1);
-    if (tileset0 == NULL || boxes_remaining == 0) {
-        std::fprintf(stderr, "frames: run me from the build folder, beside Media/\n");
-        return 1;
-    }
     stand_in_busiest_view();
     for (int frame = 0; frame < frames; frame++)
         busiest_frame();
