@@ -61,15 +61,18 @@ debian_sources() { # [SUITE]
     } | awk '!seen[$2]++'
 }
 
+# The line of debian_sources for SUITE itself, not its -updates or -security.
+debian_suite_source() { debian_sources "$1" | awk -v s="$1" '$2 == s'; }
+
 # "URI KEYRING" of SUITE itself, for debootstrap. A suite that this
 # machine's apt does not list (the release suite) comes from the mirror of
 # this machine's own suite, or from RPG_DEBIAN_MIRROR when that is set (an
 # archive of old releases, once the usual mirrors have dropped the suite).
 debian_mirror() { # [SUITE]
     local suite=${1:-$HOST_SUITE} uri key
-    read -r uri _ key < <(debian_sources "$suite") || true
+    read -r uri _ key < <(debian_suite_source "$suite") || true
     if [ -z "${uri:-}" ]; then
-        read -r uri _ key < <(debian_sources "$(host_codename)" | awk -v s="$(host_codename)" '$2 == s') || true
+        read -r uri _ key < <(debian_suite_source "$(host_codename)") || true
         if [ -n "${RPG_DEBIAN_MIRROR:-}" ]; then uri=$RPG_DEBIAN_MIRROR; fi
     fi
     [ -n "${uri:-}" ] || fail "this machine's apt names no Debian mirror for $suite (set RPG_DEBIAN_MIRROR)"
@@ -87,18 +90,17 @@ debian_suite_served() { # SUITE
 }
 
 # A private apt for the source packages of the host suite, its -updates and
-# -security, in the cache; the system's own apt settings are left as they are.
-# Sets debian_apt (apt-get's options). Its lists are refreshed once per run.
+# -security, in a temporary folder of this run; the system's own apt settings
+# are left as they are. Sets debian_apt (apt-get's options) and reads the
+# lists once per run.
 debian_apt_setup() {
     [ -n "${debian_apt_ready:-}" ] && return 0
-    local dir=$RPG_CACHE/apt-sources uri suite key list=""
-    mkdir -p "$RPG_CACHE"
+    local uri suite key list=""
     while read -r uri suite key; do
         if [ "$key" != - ] && [ -f "$key" ]; then key="[signed-by=$key] "; else key=""; fi
         list="${list}deb-src $key$uri $suite main"$'\n'
     done < <(debian_sources "$HOST_SUITE")
     [ -n "$list" ] || fail "this machine's apt names no source for Debian's $HOST_SUITE"
-    # One refresh of the shared lists at a time; each run takes its own copy.
     debian_apt_dir=$(mktemp -d)
     mkdir -p "$debian_apt_dir/lists/partial" "$debian_apt_dir/archives/partial" "$debian_apt_dir/parts"
     printf '%s' "$list" >"$debian_apt_dir/sources.list"
